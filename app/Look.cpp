@@ -1,0 +1,45 @@
+#include "Look.h"
+
+#include <QFont>
+#include <QPalette>
+#include <QWidget>
+
+namespace Look {
+
+QFont verdana(qreal pointSize, bool bold, bool underline)
+{
+    QFont font(QStringLiteral("Verdana"));
+    font.setPointSizeF(pointSize);
+    font.setBold(bold);
+    font.setUnderline(underline);
+    return font;
+}
+
+void installFontSubstitutes()
+{
+    // DejaVu Sans grew out of the same design brief as Verdana and has nearly its metrics, so
+    // the layouts keep their line breaks where Verdana is not installed.
+    QFont::insertSubstitutions(QStringLiteral("Verdana"),
+                               {QStringLiteral("DejaVu Sans"), QStringLiteral("Bitstream Vera Sans"),
+                                QStringLiteral("Liberation Sans")});
+}
+
+void setBackground(QWidget *widget, const QColor &color)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, color);
+    palette.setColor(QPalette::Base, color);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+void setTextColor(QWidget *widget, const QColor &color)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, color);
+    palette.setColor(QPalette::Text, color);
+    palette.setColor(QPalette::ButtonText, color);
+    widget->setPalette(palette);
+}
+
+} // namespace Look

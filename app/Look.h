@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+
+class QWidget;
+
+// Fonts and colours shared by the windows.
+namespace Look {
+
+// Verdana at the given size; where Verdana is missing a metric-compatible family stands in.
+QFont verdana(qreal pointSize, bool bold = false, bool underline = false);
+
+// Registers the stand-ins for Verdana. Called once before any window is built.
+void installFontSubstitutes();
+
+void setBackground(QWidget *widget, const QColor &color);
+void setTextColor(QWidget *widget, const QColor &color);
+
+} // namespace Look

@@ -1,0 +1,77 @@
+#pragma once
+
+#include <QDate>
+#include <QSize>
+#include <QString>
+
+class QUrl;
+class QWidget;
+
+// The few services the program takes from the desktop, each behind a small interface so that
+// tests can stand in for the desktop. The program installs the Qt implementations at start-up.
+
+class MessagePrompter
+{
+public:
+    virtual ~MessagePrompter() = default;
+    // A modal box with the information icon, the program's title and an OK button.
+    virtual void information(QWidget *parent, const QString &text) = 0;
+    // The same with Yes and No buttons; true for Yes.
+    virtual bool askYesNo(QWidget *parent, const QString &text) = 0;
+};
+
+class WebOpener
+{
+public:
+    virtual ~WebOpener() = default;
+    // Hands the address to the desktop; does not wait and reports nothing.
+    virtual void open(const QUrl &address) = 0;
+};
+
+// The per-user store, under the program's name, section "Settings".
+class SettingsStore
+{
+public:
+    virtual ~SettingsStore() = default;
+    virtual QString value(const QString &key) = 0;
+    virtual void setValue(const QString &key, const QString &value) = 0;
+};
+
+class Clock
+{
+public:
+    virtual ~Clock() = default;
+    virtual QDate today() = 0;
+};
+
+class ScreenMetrics
+{
+public:
+    virtual ~ScreenMetrics() = default;
+    // The whole primary screen, in device-independent pixels.
+    virtual QSize screenSize() = 0;
+    // Logical dots per inch, which fix how many pixels a twip is (1440 twips to the inch).
+    virtual qreal logicalDpiX() = 0;
+    virtual qreal logicalDpiY() = 0;
+};
+
+class InstanceGuard
+{
+public:
+    virtual ~InstanceGuard() = default;
+    // True when no other copy of the program runs; the claim lasts as long as the guard.
+    virtual bool tryAcquire() = 0;
+};
+
+struct Platform
+{
+    MessagePrompter *prompter = nullptr;
+    WebOpener *web = nullptr;
+    SettingsStore *settings = nullptr;
+    Clock *clock = nullptr;
+    ScreenMetrics *screen = nullptr;
+
+    static Platform &current();
+    // Replaces the services in use; returns the ones it replaced.
+    static Platform install(const Platform &platform);
+};

@@ -1,0 +1,72 @@
+#pragma once
+
+#include "Platform.h"
+
+#include <QLockFile>
+
+#include <memory>
+
+// The desktop services as Qt provides them.
+
+class QtMessagePrompter : public MessagePrompter
+{
+public:
+    void information(QWidget *parent, const QString &text) override;
+    bool askYesNo(QWidget *parent, const QString &text) override;
+};
+
+class QtWebOpener : public WebOpener
+{
+public:
+    void open(const QUrl &address) override;
+};
+
+class QtSettingsStore : public SettingsStore
+{
+public:
+    QString value(const QString &key) override;
+    void setValue(const QString &key, const QString &value) override;
+};
+
+class QtClock : public Clock
+{
+public:
+    QDate today() override;
+};
+
+class QtScreenMetrics : public ScreenMetrics
+{
+public:
+    QSize screenSize() override;
+    qreal logicalDpiX() override;
+    qreal logicalDpiY() override;
+};
+
+// A lock file in the user's runtime folder. A copy that crashed leaves its file behind, but the
+// lock records the holder's process, and a lock whose process is gone is taken over.
+class LockFileInstanceGuard : public InstanceGuard
+{
+public:
+    explicit LockFileInstanceGuard(const QString &lockFilePath = defaultLockFilePath());
+    bool tryAcquire() override;
+    static QString defaultLockFilePath();
+
+private:
+    QLockFile m_lock;
+};
+
+// The Qt services for the lifetime of the program.
+class QtPlatform
+{
+public:
+    QtPlatform();
+    ~QtPlatform();
+
+private:
+    QtMessagePrompter m_prompter;
+    QtWebOpener m_web;
+    QtSettingsStore m_settings;
+    QtClock m_clock;
+    QtScreenMetrics m_screen;
+    Platform m_previous;
+};

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QString>
+
+// The sign each kind of reading found last, as its display name ("Aries" ... "Pisces"). Empty
+// until a reading of that kind has run; a lookup that finds nothing leaves the old value.
+namespace ReadingState {
+
+inline QString CurrentSunSign; // Love and Romance Astrology
+inline QString LoveSign;       // Zodiac Love Sign (Venus)
+inline QString ErosSign;       // Sexual Astrology (Eros)
+
+} // namespace ReadingState

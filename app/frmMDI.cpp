@@ -1,0 +1,477 @@
+#include "frmMDI.h"
+
+#include "AppInfo.h"
+#include "ClickableLabel.h"
+#include "Look.h"
+#include "ReadingWindow.h"
+#include "Twips.h"
+#include "WebPages.h"
+#include "WindowMenus.h"
+#include "frmDonate.h"
+#include "input/frmLoveAstrologyMain.h"
+#include "input/frmRomanceAstrologyMain.h"
+#include "input/frmSexualAstrologyMain.h"
+#include "input/frmZodiacLoveSignMain.h"
+#include "readings/eros/frmSexualAstrologyDisplay.h"
+#include "readings/love/frmLoveAstrologyDisplay.h"
+#include "readings/lovesign/frmZodiacLoveSignDisplay.h"
+#include "readings/romance/frmRomanceAstrologyDisplay.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFrame>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+// Design sizes, in twips.
+constexpr int BannerStripHeight = 560;
+constexpr int ButtonStripHeight = 900;
+constexpr int WelcomePanelHeight = 8640;
+constexpr int OfferStripHeight = 735;
+
+const QColor Lavender(192, 192, 255);
+
+struct ReadingButton
+{
+    const char *caption;
+    int left;
+    ReadingWindowId input;
+};
+
+// By index; from left to right the strip reads Love, Sexual, Romance, Zodiac.
+constexpr std::array<ReadingButton, 4> ReadingButtons = {{
+    {"Love Astrology", 840, ReadingWindowId::LoveAstrologyMain},
+    {"Romance Astrology", 6120, ReadingWindowId::RomanceAstrologyMain},
+    {"Sexual Astrology", 3480, ReadingWindowId::SexualAstrologyMain},
+    {"Zodiac Love Sign", 8760, ReadingWindowId::ZodiacLoveSignMain},
+}};
+
+struct WelcomeCaption
+{
+    const char *text;
+    QColor color;
+    qreal pointSize;
+    int top;
+    int width;
+    int height;
+};
+
+// clang-format off
+const std::array<WelcomeCaption, 7> WelcomeCaptions = {{
+    {"Welcome to Kesto Astrology Suite", QColor(0, 255, 255), 12, 240, 4815, 270},
+    {"Welcome to Kesto Astrology Suite! This wonderful suite of softwares aims to make your love "
+     "life as fresh as ever. Take a look at each of them and have great fun!",
+     QColor(255, 0, 0), 8.25, 840, 8535, 465},
+    {"Kesto Astrology Suite includes the following programs", QColor(0, 255, 255), 12, 1920, 7440, 270},
+    {"Love Astrology", QColor(255, 255, 0), 12, 2760, 1950, 270},
+    {"Romance Astrology", QColor(255, 0, 255), 12, 4080, 2550, 270},
+    {"Sexual Astrology", QColor(0, 255, 0), 12, 3480, 2205, 270},
+    {"Zodiac Love Sign", QColor(255, 0, 0), 12, 4800, 2190, 270},
+}};
+// clang-format on
+
+// Labels 3 to 6 open a reading, like buttons 0, 1, 2 and 3 in that order.
+std::optional<ReadingWindowId> readingOfCaption(int index)
+{
+    switch (index) {
+    case 3:
+        return ReadingWindowId::LoveAstrologyMain;
+    case 4:
+        return ReadingWindowId::RomanceAstrologyMain;
+    case 5:
+        return ReadingWindowId::SexualAstrologyMain;
+    case 6:
+        return ReadingWindowId::ZodiacLoveSignMain;
+    default:
+        return std::nullopt;
+    }
+}
+
+// A small heart beside each reading button.
+QPixmap heartPicture(int side, const QColor &color)
+{
+    QPixmap picture(side, side);
+    picture.fill(Qt::transparent);
+    QPainter painter(&picture);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const qreal s = side;
+    QPainterPath heart;
+    heart.moveTo(s / 2, s * 0.85);
+    heart.cubicTo(s * 0.05, s * 0.5, s * 0.1, s * 0.1, s / 2, s * 0.3);
+    heart.cubicTo(s * 0.9, s * 0.1, s * 0.95, s * 0.5, s / 2, s * 0.85);
+    painter.fillPath(heart, color);
+    return picture;
+}
+
+QWidget *panel(QWidget *parent, const QString &name, int heightTwips)
+{
+    auto *widget = new QWidget(parent);
+    widget->setObjectName(name);
+    widget->setFixedHeight(Twips::toPixelsY(heightTwips));
+    return widget;
+}
+
+void name(QWidget *widget, const QString &objectName, const QString &accessibleName)
+{
+    widget->setObjectName(objectName);
+    widget->setAccessibleName(accessibleName);
+}
+
+} // namespace
+
+frmMDI::frmMDI(QWidget *parent)
+    : QMainWindow(parent)
+{
+    setObjectName(QStringLiteral("frmMDI"));
+    setWindowTitle(AppInfo::titleWithVersion());
+    setFont(Look::verdana(8.25));
+    buildPanels();
+    m_ownMenuBar = WindowMenus::build(
+        this,
+        {{QStringLiteral("mnuExit"), QStringLiteral("E&xit"), [this] { cmdMdiExit_Click(); }}},
+        WindowMenus::UpdateAccessKey::U, QStringLiteral("mkmoney"));
+    MDIForm_Load();
+    updateMenuBar();
+    connect(m_mdiArea, &QMdiArea::subWindowActivated, this, [this] { updateMenuBar(); });
+}
+
+frmMDI::~frmMDI()
+{
+    // The child windows go with the area; they must not call back into a half-destroyed window.
+    for (QPointer<ReadingWindow> &window : m_windows) {
+        if (window)
+            window->disconnect(this);
+    }
+}
+
+void frmMDI::buildPanels()
+{
+    auto *central = new QWidget(this);
+    auto *column = new QVBoxLayout(central);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+
+    Picture6 = panel(central, QStringLiteral("Picture6"), BannerStripHeight);
+    Look::setBackground(Picture6, Lavender);
+    Picture6->setCursor(Qt::PointingHandCursor);
+    Picture6->installEventFilter(this);
+    lblVelmoraBanner = new ClickableLabel(
+        QStringLiteral("Join the Kesto Astrology Forum: share your readings, compare charts and "
+                       "talk love and the stars with friendly astrology fans. Visit the forum "
+                       "today!"),
+        Picture6);
+    name(lblVelmoraBanner, QStringLiteral("lblVelmoraBanner"), lblVelmoraBanner->text());
+    lblVelmoraBanner->setFont(Look::verdana(9, true));
+    lblVelmoraBanner->setAlignment(Qt::AlignCenter);
+    connect(lblVelmoraBanner, &ClickableLabel::clicked, this,
+            [] { OpenWebPage(WebPage::HomePage); });
+
+    Picture1 = panel(central, QStringLiteral("Picture1"), ButtonStripHeight);
+    picButtonContainer = new QFrame(Picture1);
+    picButtonContainer->setObjectName(QStringLiteral("picButtonContainer"));
+    picButtonContainer->setFrameShape(QFrame::StyledPanel);
+    for (int i = 0; i < 4; ++i) {
+        const ReadingButton &spec = ReadingButtons[static_cast<std::size_t>(i)];
+        auto *button = new QPushButton(QString::fromLatin1(spec.caption), picButtonContainer);
+        name(button, QStringLiteral("cmdSelectOption_%1").arg(i), button->text());
+        button->setFont(Look::verdana(8.25, true));
+        button->setGeometry(Twips::rect(spec.left, 188, 1890, 495));
+        Look::setBackground(button, QColor(192, 192, 192));
+        connect(button, &QPushButton::clicked, this, [this, i] { cmdSelectOption_Click(i); });
+        cmdSelectOption[static_cast<std::size_t>(i)] = button;
+
+        auto *picture = new QLabel(picButtonContainer);
+        picture->setObjectName(QStringLiteral("picDecoration_%1").arg(i));
+        picture->setPixmap(heartPicture(Twips::toPixelsY(375), QColor(220, 40, 90)));
+        picture->setGeometry(Twips::rect(spec.left - 480, 248, 400, 375));
+    }
+
+    picMain = panel(central, QStringLiteral("picMain"), WelcomePanelHeight);
+    Look::setBackground(picMain, Qt::black);
+    picMain->setMouseTracking(true);
+    picMain->installEventFilter(this);
+    for (int i = 0; i < 7; ++i) {
+        const WelcomeCaption &spec = WelcomeCaptions[static_cast<std::size_t>(i)];
+        auto *label = new ClickableLabel(QString::fromLatin1(spec.text), picMain);
+        name(label, QStringLiteral("lblCaption_%1").arg(i), label->text());
+        label->setFont(Look::verdana(spec.pointSize, true));
+        Look::setTextColor(label, spec.color);
+        label->setWordWrap(true);
+        label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        label->setMouseTracking(true);
+        label->installEventFilter(this);
+        if (!readingOfCaption(i))
+            label->unsetCursor();
+        connect(label, &ClickableLabel::clicked, this, [this, i] { lblCaption_Click(i); });
+        lblCaption[static_cast<std::size_t>(i)] = label;
+    }
+    cmdMDIDonate = new QPushButton(
+        QStringLiteral("Click Here For Number Of Forum  Post or Donation Amount Details."), picMain);
+    name(cmdMDIDonate, QStringLiteral("cmdMDIDonate"), cmdMDIDonate->text());
+    cmdMDIDonate->setFont(Look::verdana(8.25, true));
+    connect(cmdMDIDonate, &QPushButton::clicked, this, &frmMDI::cmdMDIDonate_Click);
+
+    m_mdiArea = new QMdiArea(central);
+    m_mdiArea->setObjectName(QStringLiteral("mdiArea"));
+    m_mdiArea->setBackground(Qt::black);
+
+    PicCoBrand = panel(central, QStringLiteral("PicCoBrand"), OfferStripHeight);
+    Look::setBackground(PicCoBrand, Lavender);
+    cmdMdiExit = new QPushButton(QStringLiteral("&Exit"), PicCoBrand);
+    name(cmdMdiExit, QStringLiteral("cmdMdiExit"), QStringLiteral("Exit"));
+    connect(cmdMdiExit, &QPushButton::clicked, this, &frmMDI::cmdMdiExit_Click);
+    Label7 = new ClickableLabel(
+        QStringLiteral("Home Business Opportunity. Start your own Internet business and make "
+                       "money online. Get this software fully branded for your website. Click "
+                       "here for more details."),
+        PicCoBrand);
+    name(Label7, QStringLiteral("Label7"), Label7->text());
+    Label7->setWordWrap(true);
+    Label7->setFont(Look::verdana(8.25, true));
+    connect(Label7, &ClickableLabel::clicked, this, [] { OpenWebPage(WebPage::FullyBranded); });
+
+    column->addWidget(Picture6);
+    column->addWidget(Picture1);
+    column->addWidget(picMain);
+    column->addWidget(m_mdiArea, 1);
+    column->addWidget(PicCoBrand);
+    setCentralWidget(central);
+}
+
+void frmMDI::MDIForm_Load()
+{
+    // Left edges follow the screen, not the window, which opens maximized.
+    const int screenWidth = Twips::screenWidth();
+    const int screenHeight = Twips::screenHeight();
+    auto centredLeft = [screenWidth](int width) { return (screenWidth - width) / 2; };
+
+    const int bannerWidth = std::min(11400, screenWidth - 240);
+    lblVelmoraBanner->setGeometry(Twips::rect(centredLeft(bannerWidth), 60, bannerWidth, 440));
+    picButtonContainer->setGeometry(Twips::rect(centredLeft(10935), 50, 10935, 800));
+    for (int i = 0; i < 7; ++i) {
+        const WelcomeCaption &spec = WelcomeCaptions[static_cast<std::size_t>(i)];
+        lblCaption[static_cast<std::size_t>(i)]->setGeometry(
+            Twips::rect(centredLeft(spec.width), spec.top, spec.width, spec.height));
+    }
+    cmdMdiExit->setGeometry(Twips::rect(screenWidth - (1335 + 120), 120, 1335, 495));
+    Label7->setGeometry(Twips::rect(120, 60, std::max(0, screenWidth - 1335 - 480), 615));
+
+    // The donate button sits a fixed distance above the bottom of the screen. On a screen taller
+    // than the panel leaves room for, that would put it below the panel, out of sight: it then
+    // sits at the panel's foot instead.
+    const int donateWidth = 4095;
+    const int donateHeight = 735;
+    const int lowestTop = WelcomePanelHeight - donateHeight - 120;
+    const int donateTop
+        = std::min(screenHeight - (donateHeight + OfferStripHeight + 2700), lowestTop);
+    cmdMDIDonate->setGeometry(
+        Twips::rect(screenWidth - (donateWidth + 160), donateTop, donateWidth, donateHeight));
+}
+
+ReadingWindow *frmMDI::loadedWindow(ReadingWindowId id) const
+{
+    return m_windows[static_cast<std::size_t>(id)];
+}
+
+ReadingWindow *frmMDI::readingWindow(ReadingWindowId id)
+{
+    QPointer<ReadingWindow> &slot = m_windows[static_cast<std::size_t>(id)];
+    if (slot)
+        return slot;
+    ReadingWindow *window = createWindow(id);
+    slot = window;
+    connect(window, &ReadingWindow::unloaded, this, [this, id](ReadingWindow *closed) {
+        QPointer<ReadingWindow> &current = m_windows[static_cast<std::size_t>(id)];
+        if (current == closed)
+            current = nullptr;
+        updateMenuBar();
+    });
+
+    auto *frame = new QMdiSubWindow;
+    frame->setAttribute(Qt::WA_DeleteOnClose);
+    frame->setWindowFlags(Qt::SubWindow | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                          | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    frame->setWidget(window);
+    frame->setObjectName(window->objectName() + QStringLiteral("_frame"));
+    m_mdiArea->addSubWindow(frame);
+    frame->hide();
+    frame->adjustSize();
+    frame->setFixedSize(frame->sizeHint());
+    window->Form_Load();
+    return window;
+}
+
+ReadingWindow *frmMDI::createWindow(ReadingWindowId id)
+{
+    switch (id) {
+    case ReadingWindowId::LoveAstrologyDisplay:
+        return new frmLoveAstrologyDisplay(this);
+    case ReadingWindowId::LoveAstrologyMain:
+        return new frmLoveAstrologyMain(this);
+    case ReadingWindowId::RomanceAstrologyDisplay:
+        return new frmRomanceAstrologyDisplay(this);
+    case ReadingWindowId::RomanceAstrologyMain:
+        return new frmRomanceAstrologyMain(this);
+    case ReadingWindowId::SexualAstrologyDisplay:
+        return new frmSexualAstrologyDisplay(this);
+    case ReadingWindowId::SexualAstrologyMain:
+        return new frmSexualAstrologyMain(this);
+    case ReadingWindowId::ZodiacLoveSignDisplay:
+        return new frmZodiacLoveSignDisplay(this);
+    case ReadingWindowId::ZodiacLoveSignMain:
+        return new frmZodiacLoveSignMain(this);
+    }
+    Q_UNREACHABLE();
+}
+
+void frmMDI::CloseReadingWindows()
+{
+    for (int i = 0; i < ReadingWindowCount; ++i) {
+        if (ReadingWindow *window = m_windows[static_cast<std::size_t>(i)])
+            window->unload();
+    }
+}
+
+void frmMDI::CenterReadingWindow(ReadingWindow *window)
+{
+    QWidget *frame = window->subWindow();
+    if (!frame)
+        frame = window;
+    const int widthTwips = Twips::fromPixelsX(frame->width());
+    frame->move(Twips::toPixelsX((Twips::screenWidth() - widthTwips) / 2), 0);
+}
+
+void frmMDI::setWelcomePanelVisible(bool visible)
+{
+    picMain->setVisible(visible);
+}
+
+bool frmMDI::isWelcomePanelVisible() const
+{
+    return !picMain->isHidden();
+}
+
+void frmMDI::updateMenuBar()
+{
+    QList<QAction *> wanted = m_ownMenuBar;
+    if (QMdiSubWindow *active = m_mdiArea->activeSubWindow()) {
+        auto *window = qobject_cast<ReadingWindow *>(active->widget());
+        if (window && active->isVisible() && !window->menuBarActions().isEmpty())
+            wanted = window->menuBarActions();
+    }
+    QMenuBar *bar = menuBar();
+    if (bar->actions() == wanted)
+        return;
+    for (QAction *action : bar->actions())
+        bar->removeAction(action);
+    bar->addActions(wanted);
+}
+
+void frmMDI::openReading(ReadingWindowId input)
+{
+    CloseReadingWindows();
+    setWelcomePanelVisible(false);
+    ReadingWindow *window = readingWindow(input);
+    window->showInMdi();
+    CenterReadingWindow(window);
+    updateMenuBar();
+}
+
+void frmMDI::cmdSelectOption_Click(int index)
+{
+    if (index < 0 || index >= static_cast<int>(ReadingButtons.size()))
+        return;
+    openReading(ReadingButtons[static_cast<std::size_t>(index)].input);
+}
+
+void frmMDI::lblCaption_Click(int index)
+{
+    const std::optional<ReadingWindowId> input = readingOfCaption(index);
+    if (!input) {
+        CloseReadingWindows();
+        return;
+    }
+    openReading(*input);
+}
+
+void frmMDI::lblCaption_MouseMove(int index)
+{
+    if (readingOfCaption(index)) {
+        QLabel *label = lblCaption[static_cast<std::size_t>(index)];
+        QFont font = label->font();
+        if (!font.underline()) {
+            font.setUnderline(true);
+            label->setFont(font);
+        }
+    }
+}
+
+void frmMDI::picMain_MouseMove()
+{
+    for (QLabel *label : lblCaption) {
+        QFont font = label->font();
+        if (font.underline()) {
+            font.setUnderline(false);
+            label->setFont(font);
+        }
+    }
+}
+
+bool frmMDI::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::MouseMove) {
+        if (watched == picMain) {
+            picMain_MouseMove();
+        } else {
+            for (int i = 0; i < 7; ++i) {
+                if (watched == lblCaption[static_cast<std::size_t>(i)])
+                    lblCaption_MouseMove(i);
+            }
+        }
+    } else if (event->type() == QEvent::MouseButtonRelease && watched == Picture6) {
+        OpenWebPage(WebPage::HomePage);
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void frmMDI::cmdMDIDonate_Click()
+{
+    frmDonate donate(this);
+    donate.exec();
+}
+
+void frmMDI::cmdMdiExit_Click()
+{
+    close();
+}
+
+void frmMDI::closeEvent(QCloseEvent *event)
+{
+    if (!m_closing) {
+        m_closing = true;
+        CloseReadingWindows();
+        event->accept();
+        CloseAllWindowsAndEnd();
+        return;
+    }
+    event->accept();
+}
+
+void frmMDI::CloseAllWindowsAndEnd()
+{
+    // Whatever else is still open (a message or the About window) closes with the program.
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        if (window != this && window->isVisible())
+            window->close();
+    }
+    QCoreApplication::quit();
+}

@@ -1,0 +1,87 @@
+#pragma once
+
+#include "ReadingWindowId.h"
+
+#include <QMainWindow>
+#include <QPointer>
+
+#include <array>
+
+class ClickableLabel;
+class QAction;
+class QFrame;
+class QMdiArea;
+class QPushButton;
+class ReadingWindow;
+
+// The main window: a strip of reading buttons, the welcome panel, and the area in which the
+// reading windows open as child windows.
+class frmMDI : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    explicit frmMDI(QWidget *parent = nullptr);
+    ~frmMDI() override;
+
+    QMdiArea *mdiArea() const { return m_mdiArea; }
+
+    // The reading window if it is loaded, else nullptr.
+    ReadingWindow *loadedWindow(ReadingWindowId id) const;
+    // The reading window, created and loaded (but not shown) on first use.
+    ReadingWindow *readingWindow(ReadingWindowId id);
+    template<class Window>
+    Window *readingWindow()
+    {
+        return static_cast<Window *>(readingWindow(Window::Id));
+    }
+    template<class Window>
+    Window *loadedWindow() const
+    {
+        return static_cast<Window *>(loadedWindow(Window::Id));
+    }
+
+    void CloseReadingWindows();
+    // Left edge (screen width - window width) / 2, top edge 0.
+    void CenterReadingWindow(ReadingWindow *window);
+
+    void setWelcomePanelVisible(bool visible);
+    bool isWelcomePanelVisible() const;
+
+    // Shows the menu bar of the active reading window, or the main window's own.
+    void updateMenuBar();
+
+    void cmdSelectOption_Click(int index);
+    void lblCaption_Click(int index);
+    void cmdMDIDonate_Click();
+    void cmdMdiExit_Click();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void buildPanels();
+    void MDIForm_Load();
+    void openReading(ReadingWindowId input);
+    void lblCaption_MouseMove(int index);
+    void picMain_MouseMove();
+    void CloseAllWindowsAndEnd();
+    ReadingWindow *createWindow(ReadingWindowId id);
+
+    QMdiArea *m_mdiArea = nullptr;
+    QWidget *Picture6 = nullptr;
+    ClickableLabel *lblVelmoraBanner = nullptr;
+    QWidget *Picture1 = nullptr;
+    QFrame *picButtonContainer = nullptr;
+    std::array<QPushButton *, 4> cmdSelectOption {};
+    QWidget *picMain = nullptr;
+    std::array<ClickableLabel *, 7> lblCaption {};
+    QPushButton *cmdMDIDonate = nullptr;
+    QWidget *PicCoBrand = nullptr;
+    QPushButton *cmdMdiExit = nullptr;
+    ClickableLabel *Label7 = nullptr;
+    QList<QAction *> m_ownMenuBar;
+    std::array<QPointer<ReadingWindow>, ReadingWindowCount> m_windows;
+    bool m_closing = false;
+};

@@ -1,0 +1,9 @@
+#include "AppStartup.h"
+
+#include <QApplication>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    return runKestoAstrology(app);
+}

@@ -1,0 +1,307 @@
+#include "BirthDataWindow.h"
+
+#include "NameField.h"
+#include "app/Banners.h"
+#include "app/ClickableLabel.h"
+#include "app/Look.h"
+#include "app/Platform.h"
+#include "app/Twips.h"
+#include "app/WebPages.h"
+#include "zodiac/DateText.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+
+namespace {
+
+QLabel *fixedLabel(const QString &text, QWidget *parent, const QRect &geometry, bool bold = false)
+{
+    auto *label = new QLabel(text, parent);
+    label->setFont(Look::verdana(8.25, bold));
+    label->setGeometry(geometry);
+    return label;
+}
+
+QFrame *strip(QWidget *parent, const QString &name, const QRect &geometry)
+{
+    auto *frame = new QFrame(parent);
+    frame->setObjectName(name);
+    frame->setFrameShape(QFrame::Panel);
+    frame->setFrameShadow(QFrame::Sunken);
+    frame->setGeometry(geometry);
+    return frame;
+}
+
+} // namespace
+
+BirthDataWindow::BirthDataWindow(frmMDI *mdi, kesto::Reading reading, const WindowLook &look)
+    : ReadingWindow(mdi)
+    , m_reading(reading)
+{
+    setWindowTitle(look.caption);
+    setAccessibleName(look.caption);
+    setClientSize(look.clientWidth, look.clientHeight);
+    Look::setBackground(this, look.background);
+    Look::setTextColor(this, look.text);
+
+    if (kesto::usesThreeNameFields(reading))
+        buildSunSignLayout(look);
+    else
+        buildTableLayout(look);
+    cmdNext->setObjectName(QStringLiteral("cmdNext"));
+    cmdNext->setAccessibleName(QString(cmdNext->text()).remove(QLatin1Char('&')));
+    cmdNext->setFont(Look::verdana(8.25, true));
+    connect(cmdNext, &QPushButton::clicked, this, &BirthDataWindow::cmdNext_Click);
+    cmdExit->setObjectName(QStringLiteral("cmdExit"));
+    cmdExit->setAccessibleName(QString(cmdExit->text()).remove(QLatin1Char('&')));
+    cmdExit->setFont(Look::verdana(8.25, true));
+    connect(cmdExit, &QPushButton::clicked, this, &BirthDataWindow::cmdExit_Click);
+
+    setMenuBarActions(WindowMenus::build(
+        this,
+        {{look.nextMenuName, look.nextCaption, [this] { cmdNext_Click(); }},
+         {QStringLiteral("mnuExit"), QStringLiteral("E&xit"), [this] { cmdExit_Click(); }}},
+        look.updateKey, look.makeMoneyName));
+}
+
+NameField *BirthDataWindow::nameField(const QString &name, const QString &accessibleName,
+                                      QWidget *parent)
+{
+    auto *field = new NameField(m_reading, parent);
+    field->setObjectName(name);
+    field->setAccessibleName(accessibleName);
+    field->setFont(Look::verdana(8.25));
+    QPalette palette = field->palette();
+    palette.setColor(QPalette::Base, Qt::white);
+    palette.setColor(QPalette::Text, Qt::black);
+    field->setPalette(palette);
+    return field;
+}
+
+QComboBox *BirthDataWindow::list(const QString &name, const QString &accessibleName,
+                                 QWidget *parent)
+{
+    auto *box = new QComboBox(parent);
+    box->setObjectName(name);
+    box->setAccessibleName(accessibleName);
+    box->setEditable(false);
+    box->setFont(Look::verdana(8.25));
+    QPalette palette = box->palette();
+    palette.setColor(QPalette::ButtonText, Qt::black);
+    palette.setColor(QPalette::Text, Qt::black);
+    box->setPalette(palette);
+    return box;
+}
+
+void BirthDataWindow::buildBrandStrip(QWidget *parent, int widthTwips, int heightTwips)
+{
+    const int half = (widthTwips - 360) / 2;
+    ClickableLabel *fullBrand = Banners::fullBrandLabel(parent);
+    fullBrand->setGeometry(Twips::rect(120, 45, half, heightTwips - 90));
+    ClickableLabel *coBrand = Banners::coBrandLabel(
+        parent, m_reading == kesto::Reading::ZodiacLoveSign ? Banners::CoBrandSpacing::Joined
+                                                            : Banners::CoBrandSpacing::Spaced);
+    coBrand->setGeometry(Twips::rect(240 + half, 45, half, heightTwips - 90));
+    if (kesto::usesThreeNameFields(m_reading)) {
+        // The sun-sign windows leave the offers a shallow strip.
+        fullBrand->setFont(Look::verdana(6.75));
+        coBrand->setFont(Look::verdana(6.75));
+    }
+}
+
+void BirthDataWindow::buildSunSignLayout(const WindowLook &look)
+{
+    const int width = look.clientWidth;
+    QFrame *top = strip(this, QStringLiteral("Frame1"), Twips::rect(0, 0, width, 615));
+    ClickableLabel *banner = Banners::forumBanner(top);
+    banner->setGeometry(Twips::rect(120, 75, width - 240, 465));
+
+    auto *details = new QGroupBox(QStringLiteral("Please Fill In The Below Details:"), this);
+    details->setObjectName(QStringLiteral("fraDetails"));
+    details->setFont(Look::verdana(8.25, true));
+    details->setGeometry(Twips::rect(120, 660, width - 240, 2115));
+
+    auto *names = new QGroupBox(QStringLiteral("Name"), details);
+    names->setObjectName(QStringLiteral("fraName"));
+    names->setGeometry(Twips::rect(120, 300, 2940, 1215));
+    fixedLabel(QStringLiteral(" First Name"), names, Twips::rect(120, 300, 1020, 240));
+    fixedLabel(QStringLiteral("Middle Name"), names, Twips::rect(120, 600, 1020, 240));
+    fixedLabel(QStringLiteral(" Last Name"), names, Twips::rect(120, 900, 1020, 240));
+    txtFirstName = nameField(QStringLiteral("txtFirstName"), QStringLiteral("First Name"), names);
+    txtFirstName->setGeometry(Twips::rect(1200, 270, 1620, 285));
+    txtMiddleName
+        = nameField(QStringLiteral("txtMiddleName"), QStringLiteral("Middle Name"), names);
+    txtMiddleName->setGeometry(Twips::rect(1200, 570, 1620, 285));
+    txtLastName = nameField(QStringLiteral("txtLastName"), QStringLiteral("Last Name"), names);
+    txtLastName->setGeometry(Twips::rect(1200, 870, 1620, 285));
+
+    auto *date = new QGroupBox(QStringLiteral("Date Of Birth"), details);
+    date->setObjectName(QStringLiteral("fraDateOfBirth"));
+    date->setGeometry(Twips::rect(3120, 300, 3975, 1215));
+    cboMonth = list(QStringLiteral("cboMonth"), QStringLiteral("Month"), date);
+    cboMonth->setGeometry(Twips::rect(120, 540, 1455, 315));
+    cboDate = list(QStringLiteral("cboDate"), QStringLiteral("Day"), date);
+    cboDate->setGeometry(Twips::rect(1800, 540, 855, 315));
+    cboYear = list(QStringLiteral("cboYear"), QStringLiteral("Year"), date);
+    cboYear->setGeometry(Twips::rect(2880, 540, 975, 315));
+
+    cmdNext = new QPushButton(look.nextCaption, details);
+    cmdNext->setGeometry(Twips::rect(120, 1620, width - 480, 375));
+
+    auto *blurb = new ClickableLabel(look.blurb, this);
+    blurb->setObjectName(QStringLiteral("Label2"));
+    blurb->setAccessibleName(look.blurb);
+    blurb->setWordWrap(true);
+    blurb->setFont(Look::verdana(8.25, true));
+    blurb->setGeometry(Twips::rect(120, 2850, 5760, 615));
+    connect(blurb, &ClickableLabel::clicked, this, [] { OpenWebPage(WebPage::FullyBranded); });
+
+    cmdExit = new QPushButton(look.exitCaption, this);
+    cmdExit->setGeometry(Twips::rect(6000, 2940, 1335, 375));
+
+    const int stripTop = 3540;
+    QFrame *bottom = strip(this, QStringLiteral("Frame3"),
+                           Twips::rect(0, stripTop, width, look.clientHeight - stripTop));
+    buildBrandStrip(bottom, width, look.clientHeight - stripTop);
+
+    setTabOrder(txtFirstName, txtMiddleName);
+    setTabOrder(txtMiddleName, txtLastName);
+    setTabOrder(txtLastName, cboMonth);
+    setTabOrder(cboMonth, cboDate);
+    setTabOrder(cboDate, cboYear);
+    setTabOrder(cboYear, cmdNext);
+    setTabOrder(cmdNext, cmdExit);
+}
+
+void BirthDataWindow::buildTableLayout(const WindowLook &look)
+{
+    const int width = look.clientWidth;
+    // The Zodiac Love Sign window is taller by its longer description.
+    const int extra = look.clientHeight - 5040;
+    QFrame *top = strip(this, QStringLiteral("Frame1"), Twips::rect(0, 0, width, 615));
+    ClickableLabel *banner = Banners::forumBanner(top);
+    banner->setGeometry(Twips::rect(120, 75, width - 240, 465));
+
+    fixedLabel(QStringLiteral("Name"), this, Twips::rect(480, 855, 1080, 255), true);
+    txtName = nameField(QStringLiteral("txtName"), QStringLiteral("Name"), this);
+    txtName->setGeometry(Twips::rect(1680, 810, 3780, 315));
+
+    fixedLabel(QStringLiteral("Date Of Birth"), this, Twips::rect(240, 1635, 1380, 255), true);
+    fixedLabel(QStringLiteral("Date"), this, Twips::rect(1680, 1320, 900, 240));
+    fixedLabel(QStringLiteral("Month"), this, Twips::rect(2760, 1320, 1500, 240));
+    fixedLabel(QStringLiteral("Year"), this, Twips::rect(4440, 1320, 1020, 240));
+    cboDate = list(QStringLiteral("cboDate"), QStringLiteral("Date"), this);
+    cboDate->setGeometry(Twips::rect(1680, 1590, 900, 315));
+    cboMonth = list(QStringLiteral("cboMonth"), QStringLiteral("Month"), this);
+    cboMonth->setGeometry(Twips::rect(2760, 1590, 1500, 315));
+    cboYear = list(QStringLiteral("cboYear"), QStringLiteral("Year"), this);
+    cboYear->setGeometry(Twips::rect(4440, 1590, 1020, 315));
+
+    auto *description = new QLabel(look.blurb, this);
+    description->setObjectName(QStringLiteral("Label3"));
+    description->setAccessibleName(look.blurb);
+    description->setWordWrap(true);
+    description->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    description->setFont(Look::verdana(8.25, true));
+    description->setGeometry(Twips::rect(240, 2100, width - 480, 1095 + extra));
+
+    cmdNext = new QPushButton(look.nextCaption, this);
+    cmdNext->setGeometry(Twips::rect(240, 3300 + extra, 4800, 465));
+    cmdExit = new QPushButton(look.exitCaption, this);
+    cmdExit->setGeometry(Twips::rect(5160, 3300 + extra, width - 5400, 465));
+
+    const int stripTop = 3900 + extra;
+    QFrame *bottom = strip(this, QStringLiteral("Frame3"),
+                           Twips::rect(0, stripTop, width, look.clientHeight - stripTop));
+    buildBrandStrip(bottom, width, look.clientHeight - stripTop);
+
+    setTabOrder(txtName, cboDate);
+    setTabOrder(cboDate, cboMonth);
+    setTabOrder(cboMonth, cboYear);
+    setTabOrder(cboYear, cmdNext);
+    setTabOrder(cmdNext, cmdExit);
+}
+
+void BirthDataWindow::Form_Load()
+{
+    ReadingWindow::Form_Load();
+
+    for (int day = 1; day <= 31; ++day)
+        cboDate->addItem(QString::number(day));
+    for (int month = 1; month <= 12; ++month) {
+        const std::string_view name = kesto::monthName(month);
+        cboMonth->addItem(QString::fromLatin1(name.data(), qsizetype(name.size())));
+    }
+    const kesto::YearRange years = kesto::yearRange(m_reading);
+    for (int year = years.first; year <= years.last; ++year)
+        cboYear->addItem(QString::number(year));
+    cboDate->setCurrentIndex(0);
+    cboMonth->setCurrentIndex(0);
+    cboYear->setCurrentIndex(0);
+}
+
+void BirthDataWindow::refuse(QWidget *focus, std::string_view message)
+{
+    if (MessagePrompter *prompter = Platform::current().prompter)
+        prompter->information(this, QString::fromLatin1(message.data(), qsizetype(message.size())));
+    if (focus)
+        focus->setFocus();
+}
+
+bool BirthDataWindow::ValidateBirthData()
+{
+    if (kesto::usesThreeNameFields(m_reading)) {
+        if (txtFirstName->text().isEmpty())
+            return refuse(txtFirstName, "Please Enter Your First Name"), false;
+        if (txtLastName->text().isEmpty())
+            return refuse(txtLastName, "Please Enter Your Last Name"), false;
+        if (cboDate->currentIndex() < 0)
+            return refuse(cboDate, "Please Specify Your Birth Date"), false;
+        if (cboMonth->currentIndex() < 0)
+            return refuse(cboMonth, "Please Specify Your Birth Month"), false;
+        if (cboYear->currentIndex() < 0)
+            return refuse(cboYear, "Please Specify Your Birth Year"), false;
+        return true;
+    }
+    if (txtName->text().isEmpty())
+        return refuse(txtName, "Please Enter Your Name"), false;
+    // The date messages leave the focus where it is.
+    const kesto::DateRefusal refusal
+        = kesto::checkBirthDate(m_reading, cboDate->currentIndex() + 1, cboMonth->currentIndex() + 1);
+    if (refusal != kesto::DateRefusal::None)
+        return refuse(nullptr, kesto::dateRefusalMessage(m_reading, refusal)), false;
+    return true;
+}
+
+BirthData BirthDataWindow::birthData() const
+{
+    BirthData data;
+    if (txtName) {
+        data.name = txtName->text();
+    } else {
+        data.firstName = txtFirstName->text();
+        data.middleName = txtMiddleName->text();
+        data.lastName = txtLastName->text();
+    }
+    data.day = cboDate->currentIndex() + 1;
+    data.month = cboMonth->currentIndex() + 1;
+    data.year = kesto::yearRange(m_reading).first + cboYear->currentIndex();
+    data.dayText = cboDate->currentText();
+    data.monthText = cboMonth->currentText();
+    data.yearText = cboYear->currentText();
+    return data;
+}
+
+void BirthDataWindow::cmdNext_Click()
+{
+    if (!ValidateBirthData())
+        return;
+    runReading();
+}
+
+void BirthDataWindow::cmdExit_Click()
+{
+    unload();
+}

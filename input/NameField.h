@@ -1,0 +1,24 @@
+#pragma once
+
+#include "input/BirthDataRules.h"
+
+#include <QLineEdit>
+
+// A name field: takes letters, raised to upper case, and blanks. Any other typed character is
+// refused with a message; text pasted or dropped in is cleaned the same way, with one message.
+class NameField : public QLineEdit
+{
+    Q_OBJECT
+
+public:
+    NameField(kesto::Reading reading, QWidget *parent = nullptr);
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    void cleanEditedText(const QString &text);
+    void refuse();
+
+    kesto::Reading m_reading;
+};

@@ -1,0 +1,18 @@
+#include "frmSexualAstrologyMain.h"
+
+frmSexualAstrologyMain::frmSexualAstrologyMain(frmMDI *mdi)
+    : BirthDataWindow(mdi, kesto::Reading::SexualAstrology,
+                      {QStringLiteral("Kesto Sexual Astrology"), 7260, 5040, QColor(255, 192, 255), Qt::black,
+                       QStringLiteral("Find My &Sexual Astrology Sign"), QStringLiteral("mnuFindSexualitySign"),
+                       QStringLiteral("&Exit"), WindowMenus::UpdateAccessKey::U,
+                       QStringLiteral("mnuMakeMoneyOnline"),
+                       QStringLiteral("Kesto Sexual Astrology describes the placement of the asteroid Eros in your "
+                       "birth chart. This helps you know more about the sexual, passion, love and "
+                       "erotic side of your nature")})
+{
+    setObjectName(QStringLiteral("frmSexualAstrologyMain"));
+}
+
+void frmSexualAstrologyMain::runReading()
+{
+}

@@ -1,0 +1,618 @@
+// Computes the sign of Venus for every day from 1 January 1930 to 31 December 2012 and writes it
+// as the constant table of the Zodiac Love Sign reading (readings/lovesign/VenusTable.cpp).
+//
+// The position is Venus's apparent geocentric ecliptic longitude at 0h UT (true equinox of date;
+// light-time, aberration and nutation applied), and a day's sign is floor(longitude / 30). A
+// change is dated on the first day whose 0h position already lies in the new sign. Six rows
+// that the reading has always shown are kept exactly as they are, wherever the ephemeris
+// disagrees with them. The result is checked against the table's invariants before anything
+// is written; a broken invariant stops the run with a non-zero exit status.
+//
+// Usage: venus-table [--moshier] <output-file>
+//   --moshier  the library's built-in analytical ephemeris instead of the ephemeris files
+
+#include <swephexp.h>
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <cstdio>
+#include <fstream>
+#include <map>
+#include <sstream>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace {
+
+constexpr int FirstYear = 1930;
+constexpr int LastYear = 2012;
+constexpr int ExpectedRows = LastYear - FirstYear + 1;
+constexpr int ExpectedChanges = 1052;
+constexpr int ExpectedBackward = 30;
+constexpr int FewestChangesInAYear = 9;
+constexpr int MostChangesInAYear = 15;
+constexpr int ColumnLimit = 100;
+
+enum class Sign {
+    Aries,
+    Taurus,
+    Gemini,
+    Cancer,
+    Leo,
+    Virgo,
+    Libra,
+    Scorpio,
+    Sagittarius,
+    Capricorn,
+    Aquarius,
+    Pisces
+};
+
+constexpr std::array<std::string_view, 12> SignNames = {
+    "Aries", "Taurus",  "Gemini",      "Cancer",    "Leo",      "Virgo",
+    "Libra", "Scorpio", "Sagittarius", "Capricorn", "Aquarius", "Pisces"};
+
+constexpr std::array<std::string_view, 12> MonthAbbreviations = {
+    "Jan", "Feb", "Mar", "Apr", "May", "Jun", "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+
+std::string_view nameOf(Sign sign)
+{
+    return SignNames[static_cast<std::size_t>(sign)];
+}
+
+// +1 for one sign forward, -1 for one back, 0 for anything else.
+int stepBetween(Sign from, Sign to)
+{
+    const int difference = (static_cast<int>(to) - static_cast<int>(from) + 12) % 12;
+    if (difference == 1)
+        return 1;
+    if (difference == 11)
+        return -1;
+    return 0;
+}
+
+struct Change
+{
+    int month;
+    int day;
+    Sign sign;
+
+    bool operator==(const Change &) const = default;
+};
+
+struct Row
+{
+    int year;
+    Sign january1;
+    std::vector<Change> changes;
+
+    bool operator==(const Row &) const = default;
+
+    Sign december31() const { return changes.empty() ? january1 : changes.back().sign; }
+};
+
+using enum Sign;
+
+// The rows the reading has always shown; they stay as they are.
+// clang-format off
+const std::vector<Row> FixedRows = {
+    {1930, Capricorn, {{1, 25, Aquarius}, {2, 17, Pisces}, {3, 13, Aries}, {4, 7, Taurus},
+                       {5, 1, Gemini}, {5, 26, Cancer}, {6, 20, Leo}, {7, 15, Virgo},
+                       {8, 11, Libra}, {9, 8, Scorpio}, {10, 13, Sagittarius}, {11, 23, Scorpio}}},
+    {1932, Aquarius, {{1, 20, Pisces}, {2, 13, Aries}, {3, 10, Taurus}, {4, 6, Gemini},
+                      {5, 7, Cancer}, {7, 14, Gemini}, {7, 29, Cancer}, {9, 9, Leo}, {10, 8, Virgo},
+                      {11, 3, Libra}, {11, 28, Scorpio}, {12, 22, Sagittarius}}},
+    {1945, Aquarius, {{1, 6, Pisces}, {2, 3, Aries}, {3, 12, Taurus}, {4, 8, Aries},
+                      {6, 5, Taurus}, {7, 8, Gemini}, {8, 5, Cancer}, {8, 31, Leo}, {9, 25, Virgo},
+                      {10, 20, Libra}, {11, 13, Scorpio}, {12, 7, Sagittarius},
+                      {12, 31, Capricorn}}},
+    {1973, Sagittarius, {{1, 12, Capricorn}, {2, 5, Aquarius}, {2, 29, Pisces}, {3, 25, Aries},
+                         {4, 19, Taurus}, {5, 13, Gemini}, {6, 6, Cancer}, {7, 1, Leo},
+                         {7, 26, Virgo}, {8, 20, Libra}, {9, 14, Scorpio}, {10, 10, Sagittarius},
+                         {11, 6, Capricorn}, {12, 8, Aquarius}}},
+    {1977, Pisces, {{1, 5, Aries}, {2, 3, Taurus}, {6, 7, Gemini}, {7, 7, Cancer}, {8, 3, Leo},
+                    {8, 29, Virgo}, {9, 23, Libra}, {10, 18, Scorpio}, {11, 11, Sagittarius},
+                    {12, 5, Capricorn}, {12, 28, Aquarius}}},
+    {2012, Aquarius, {{1, 15, Pisces}, {2, 9, Aries}, {3, 6, Taurus}, {4, 4, Gemini},
+                      {8, 8, Cancer}, {9, 7, Leo}, {10, 4, Virgo}, {10, 29, Libra},
+                      {11, 23, Scorpio}, {12, 17, Sagittarius}}},
+};
+// clang-format on
+
+// The only years whose 1 January sign is not the sign in force on 31 December before.
+struct BrokenJoin
+{
+    int year;
+    Sign december31Before;
+    Sign january1;
+};
+
+constexpr std::array<BrokenJoin, 3> BrokenJoins = {{
+    {1977, Aquarius, Pisces},
+    {1992, Scorpio, Sagittarius},
+    {2000, Scorpio, Sagittarius},
+}};
+
+bool isLeapYear(int year)
+{
+    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+}
+
+int daysInMonth(int year, int month)
+{
+    constexpr std::array<int, 12> Days = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    if (month == 2 && isLeapYear(year))
+        return 29;
+    return Days[static_cast<std::size_t>(month - 1)];
+}
+
+std::string dateText(int month, int day)
+{
+    if (month < 1 || month > 12)
+        return "month " + std::to_string(month) + " day " + std::to_string(day);
+    return std::string(MonthAbbreviations[static_cast<std::size_t>(month - 1)]) + ' '
+        + std::to_string(day);
+}
+
+std::string rowText(const Row &row)
+{
+    std::string text(nameOf(row.january1));
+    for (const Change &change : row.changes)
+        text += "; " + dateText(change.month, change.day) + ' ' + std::string(nameOf(change.sign));
+    return text;
+}
+
+// For a note in the table: how a computed row differs from the row kept in its place.
+std::string differenceText(const Row &computed, const Row &kept)
+{
+    const auto sameDates = [&] {
+        if (computed.changes.size() != kept.changes.size())
+            return false;
+        for (std::size_t i = 0; i < kept.changes.size(); ++i) {
+            if (computed.changes[i].month != kept.changes[i].month
+                || computed.changes[i].day != kept.changes[i].day)
+                return false;
+        }
+        return true;
+    };
+    const auto offset = [](Sign from, Sign to) {
+        return (static_cast<int>(to) - static_cast<int>(from) + 12) % 12;
+    };
+    if (sameDates()) {
+        const int shift = offset(kept.january1, computed.january1);
+        bool uniform = true;
+        for (std::size_t i = 0; i < kept.changes.size(); ++i)
+            uniform = uniform && offset(kept.changes[i].sign, computed.changes[i].sign) == shift;
+        if (uniform && (shift == 1 || shift == 11))
+            return std::string("the same dates with every sign one step ")
+                + (shift == 1 ? "later" : "earlier") + ", from "
+                + std::string(nameOf(computed.january1)) + " to "
+                + std::string(nameOf(computed.december31()));
+    }
+    return rowText(computed);
+}
+
+class Ephemeris
+{
+public:
+    explicit Ephemeris(bool analytical) : m_flags(analytical ? SEFLG_MOSEPH : SEFLG_SWIEPH)
+    {
+        // Default search path: SE_EPHE_PATH from the environment, else the library's own
+        // (/usr/share/libswe/ephe on Debian).
+        swe_set_ephe_path(nullptr);
+    }
+    ~Ephemeris() { swe_close(); }
+    Ephemeris(const Ephemeris &) = delete;
+    Ephemeris &operator=(const Ephemeris &) = delete;
+
+    std::string_view name() const
+    {
+        return m_flags == SEFLG_MOSEPH ? "Moshier analytical ephemeris (built in)"
+                                       : "Swiss Ephemeris files (swe-basic-data)";
+    }
+
+    // Apparent geocentric ecliptic longitude of Venus, 0 <= degrees < 360, at 0h UT.
+    double venusLongitude(int year, int month, int day) const
+    {
+        const double julianDay = swe_julday(year, month, day, 0.0, SE_GREG_CAL);
+        std::array<double, 6> position {};
+        std::array<char, AS_MAXCH> error {};
+        const int used = swe_calc_ut(julianDay, SE_VENUS, m_flags, position.data(), error.data());
+        if (used < 0)
+            throw std::runtime_error("the ephemeris failed on " + std::to_string(year) + '-'
+                                     + std::to_string(month) + '-' + std::to_string(day) + ": "
+                                     + error.data());
+        // The library quietly falls back to its analytical theory when the files are missing.
+        if ((used & m_flags) == 0)
+            throw std::runtime_error("the ephemeris files were not found ("
+                                     + std::string(error.data())
+                                     + "); install swe-basic-data, set SE_EPHE_PATH, or run with "
+                                       "--moshier");
+        return position[0];
+    }
+
+private:
+    int m_flags;
+};
+
+Sign signOf(double longitude)
+{
+    return static_cast<Sign>(static_cast<int>(std::floor(longitude / 30.0)) % 12);
+}
+
+// How close the table came to a different answer: the 0h position nearest to a sign boundary.
+struct Closest
+{
+    double degrees = 360.0;
+    int year = 0;
+    int month = 0;
+    int day = 0;
+    int daysWithinHundredth = 0;
+};
+
+std::vector<Row> ephemerisRows(const Ephemeris &ephemeris, Closest &closest)
+{
+    std::vector<Row> rows;
+    for (int year = FirstYear; year <= LastYear; ++year) {
+        Row row {year, Aries, {}};
+        Sign previous = Aries;
+        for (int month = 1; month <= 12; ++month) {
+            for (int day = 1; day <= daysInMonth(year, month); ++day) {
+                const double longitude = ephemeris.venusLongitude(year, month, day);
+                const Sign sign = signOf(longitude);
+                const double intoSign = longitude - 30.0 * std::floor(longitude / 30.0);
+                const double margin = std::min(intoSign, 30.0 - intoSign);
+                if (margin < closest.degrees)
+                    closest = {margin, year, month, day, closest.daysWithinHundredth};
+                if (margin < 0.01)
+                    ++closest.daysWithinHundredth;
+
+                if (month == 1 && day == 1) {
+                    // A change on 1 January is not written: the row begins with the new sign.
+                    row.january1 = sign;
+                } else if (sign != previous) {
+                    // Without a 29 February, a change on 1 March is dated 29 February.
+                    if (month == 3 && day == 1 && !isLeapYear(year))
+                        row.changes.push_back({2, 29, sign});
+                    else
+                        row.changes.push_back({month, day, sign});
+                }
+                previous = sign;
+            }
+        }
+        rows.push_back(std::move(row));
+    }
+    return rows;
+}
+
+Row *rowOf(std::vector<Row> &rows, int year)
+{
+    const auto it =
+        std::find_if(rows.begin(), rows.end(), [year](const Row &row) { return row.year == year; });
+    return it == rows.end() ? nullptr : &*it;
+}
+
+bool isFixedYear(int year)
+{
+    return std::any_of(FixedRows.begin(), FixedRows.end(),
+                       [year](const Row &row) { return row.year == year; });
+}
+
+// Puts the fixed rows in place of the computed ones. Where a fixed row ends in another sign
+// than the ephemeris, that sign stays in force into the next year until Venus next enters a
+// different sign, so that the next row still joins; the notes say which rows that touched.
+void applyFixedRows(std::vector<Row> &rows, std::map<int, std::string> &notes)
+{
+    for (const Row &fixed : FixedRows) {
+        Row *row = rowOf(rows, fixed.year);
+        if (!row)
+            throw std::runtime_error("no computed row for " + std::to_string(fixed.year));
+        if (*row == fixed) {
+            std::fprintf(stderr, "%d: the ephemeris gives the fixed row exactly\n", fixed.year);
+            notes[fixed.year] = "kept as the reading has always shown it; the ephemeris agrees";
+            continue;
+        }
+        std::fprintf(stderr,
+                     "%d: the ephemeris differs from the fixed row\n  ephemeris: %s\n"
+                     "  fixed:     %s\n",
+                     fixed.year, rowText(*row).c_str(), rowText(fixed).c_str());
+        notes[fixed.year] = "kept as the reading has always shown it; the ephemeris differs: "
+            + differenceText(*row, fixed);
+        const Sign computedEnd = row->december31();
+        *row = fixed;
+
+        Row *next = rowOf(rows, fixed.year + 1);
+        if (!next || isFixedYear(next->year) || next->january1 == fixed.december31()
+            || next->january1 != computedEnd)
+            continue;
+        const Row before = *next;
+        next->january1 = fixed.december31();
+        std::string dropped;
+        while (!next->changes.empty() && next->changes.front().sign == next->january1) {
+            const Change &change = next->changes.front();
+            dropped += ", entering " + std::string(nameOf(change.sign)) + " on "
+                + dateText(change.month, change.day);
+            next->changes.erase(next->changes.begin());
+        }
+        std::fprintf(stderr,
+                     "%d: begins in %s, carried over from the fixed %d row\n"
+                     "  ephemeris: %s\n  written:   %s\n",
+                     next->year, std::string(nameOf(next->january1)).c_str(), fixed.year,
+                     rowText(before).c_str(), rowText(*next).c_str());
+        notes[next->year] = "begins in " + std::string(nameOf(next->january1)) + ", where the "
+            + std::to_string(fixed.year) + " row ends; the ephemeris begins in "
+            + std::string(nameOf(before.january1)) + dropped;
+    }
+}
+
+struct Counts
+{
+    int changes = 0;
+    int backward = 0;
+    int onFirstOfMonth = 0;
+    int on29FebruaryOfCommonYear = 0;
+};
+
+Counts countsOf(const std::vector<Row> &rows)
+{
+    Counts counts;
+    for (const Row &row : rows) {
+        Sign before = row.january1;
+        for (const Change &change : row.changes) {
+            ++counts.changes;
+            if (stepBetween(before, change.sign) < 0)
+                ++counts.backward;
+            if (change.day == 1)
+                ++counts.onFirstOfMonth;
+            if (change.month == 2 && change.day == 29 && !isLeapYear(row.year))
+                ++counts.on29FebruaryOfCommonYear;
+            before = change.sign;
+        }
+    }
+    return counts;
+}
+
+std::vector<std::string> brokenInvariants(const std::vector<Row> &rows)
+{
+    std::vector<std::string> broken;
+    auto fail = [&broken](int year, const std::string &what) {
+        broken.push_back(std::to_string(year) + ": " + what);
+    };
+
+    if (static_cast<int>(rows.size()) != ExpectedRows)
+        broken.push_back(std::to_string(rows.size()) + " rows instead of "
+                         + std::to_string(ExpectedRows));
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const Row &row = rows[i];
+        if (row.year != FirstYear + static_cast<int>(i))
+            fail(row.year,
+                 "out of place: row " + std::to_string(i) + " should be "
+                     + std::to_string(FirstYear + static_cast<int>(i)));
+
+        const int changes = static_cast<int>(row.changes.size());
+        if (changes < FewestChangesInAYear || changes > MostChangesInAYear)
+            fail(row.year,
+                 std::to_string(changes) + " changes, outside "
+                     + std::to_string(FewestChangesInAYear) + ".."
+                     + std::to_string(MostChangesInAYear));
+
+        Sign before = row.january1;
+        int lastMonth = 1;
+        int lastDay = 1;
+        for (const Change &change : row.changes) {
+            const std::string when = dateText(change.month, change.day);
+            // Every year of the table has a 29 February.
+            int monthLength = 0;
+            if (change.month >= 1 && change.month <= 12)
+                monthLength = change.month == 2 ? 29 : daysInMonth(row.year, change.month);
+            if (change.day < 1 || change.day > monthLength)
+                fail(row.year, "change dated " + when + ", not a day of the table");
+            else if (change.month < lastMonth
+                     || (change.month == lastMonth && change.day <= lastDay))
+                fail(row.year, "change on " + when + " out of date order (or on 1 January)");
+            if (stepBetween(before, change.sign) == 0)
+                fail(row.year,
+                     "change on " + when + " from " + std::string(nameOf(before)) + " to "
+                         + std::string(nameOf(change.sign)) + " is not one sign step");
+            before = change.sign;
+            lastMonth = change.month;
+            lastDay = change.day;
+        }
+
+        if (i == 0)
+            continue;
+        const Sign previousEnd = rows[i - 1].december31();
+        const auto exception =
+            std::find_if(BrokenJoins.begin(), BrokenJoins.end(),
+                         [&row](const BrokenJoin &join) { return join.year == row.year; });
+        if (exception == BrokenJoins.end()) {
+            if (row.january1 != previousEnd)
+                fail(row.year,
+                     "begins in " + std::string(nameOf(row.january1)) + " but "
+                         + std::to_string(row.year - 1) + " ends in "
+                         + std::string(nameOf(previousEnd)));
+        } else if (row.january1 != exception->january1
+                   || previousEnd != exception->december31Before) {
+            fail(row.year,
+                 "should begin in " + std::string(nameOf(exception->january1)) + " after "
+                     + std::string(nameOf(exception->december31Before)) + ", not in "
+                     + std::string(nameOf(row.january1)) + " after "
+                     + std::string(nameOf(previousEnd)));
+        }
+    }
+
+    const Counts counts = countsOf(rows);
+    if (counts.changes != ExpectedChanges)
+        broken.push_back(std::to_string(counts.changes) + " changes in all instead of "
+                         + std::to_string(ExpectedChanges));
+    if (counts.backward != ExpectedBackward)
+        broken.push_back(std::to_string(counts.backward) + " backward changes instead of "
+                         + std::to_string(ExpectedBackward));
+
+    for (const Row &fixed : FixedRows) {
+        const auto it = std::find_if(rows.begin(), rows.end(),
+                                     [&fixed](const Row &row) { return row.year == fixed.year; });
+        if (it == rows.end() || !(*it == fixed))
+            fail(fixed.year, "not the fixed row");
+    }
+    return broken;
+}
+
+// "{1, 25, Aquarius}, {2, 17, Pisces}, ..." wrapped to the column limit.
+std::string changesDefinition(const Row &row)
+{
+    std::vector<std::string> items;
+    for (const Change &change : row.changes)
+        items.push_back('{' + std::to_string(change.month) + ", " + std::to_string(change.day)
+                        + ", " + std::string(nameOf(change.sign)) + '}');
+
+    const std::string head = "constexpr SignChange Changes" + std::to_string(row.year) + "[] = {";
+    std::string oneLine = head;
+    for (std::size_t i = 0; i < items.size(); ++i)
+        oneLine += (i ? ", " : "") + items[i];
+    oneLine += "};";
+    if (static_cast<int>(oneLine.size()) <= ColumnLimit)
+        return oneLine + '\n';
+
+    std::string text = head + '\n';
+    std::string line = "   ";
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        const std::string item = items[i] + (i + 1 < items.size() ? "," : "");
+        if (static_cast<int>(line.size() + 1 + item.size()) > ColumnLimit) {
+            text += line + '\n';
+            line = "   ";
+        }
+        line += ' ' + item;
+    }
+    return text + line + "\n};\n";
+}
+
+std::string wrappedComment(const std::string &text)
+{
+    std::string result;
+    std::string line = "//";
+    std::istringstream words(text);
+    std::string word;
+    while (words >> word) {
+        if (line.size() > 2 && static_cast<int>(line.size() + 1 + word.size()) > ColumnLimit) {
+            result += line + '\n';
+            line = "//";
+        }
+        line += ' ' + word;
+    }
+    return result + line + '\n';
+}
+
+std::string tableSource(const std::vector<Row> &rows, const std::map<int, std::string> &notes,
+                        std::string_view ephemerisName)
+{
+    std::ostringstream out;
+    out << "// Generated by tools/venus-table from the " << ephemerisName << ".\n"
+        << "// Do not edit by hand; regenerate from the top of the source tree with:\n"
+        << "//     tools/venus-table/generate\n"
+        << "//\n"
+        << "// One row a year: the sign of Venus on 1 January, then each day on which Venus stands "
+           "in a new\n"
+        << "// sign at 0h UT (apparent geocentric longitude, tropical zodiac), with that sign. "
+           "Without a\n"
+        << "// 29 February, a change on 1 March is dated 29 February; a change on 1 January only "
+           "gives the\n"
+        << "// row its first sign.\n"
+        << "\n"
+        << "#include \"ZodiacLoveSign.h\"\n"
+        << "\n"
+        << "namespace kesto {\n"
+        << "\n"
+        << "namespace {\n"
+        << "\n"
+        << "using enum ZodiacSign;\n"
+        << "\n"
+        << "// clang-format off\n";
+    for (const Row &row : rows) {
+        if (const auto note = notes.find(row.year); note != notes.end())
+            out << wrappedComment(std::to_string(row.year) + ": " + note->second + '.');
+        out << changesDefinition(row);
+    }
+    out << "\nconstexpr SignChangeRow Rows[] = {\n";
+    for (const Row &row : rows)
+        out << "    {" << row.year << ", " << nameOf(row.january1) << ", Changes" << row.year
+            << "},\n";
+    out << "};\n"
+        << "// clang-format on\n"
+        << "\n"
+        << "} // namespace\n"
+        << "\n"
+        << "std::span<const SignChangeRow> venusTable()\n"
+        << "{\n"
+        << "    return Rows;\n"
+        << "}\n"
+        << "\n"
+        << "} // namespace kesto\n";
+    return out.str();
+}
+
+int run(bool analytical, const std::string &outputPath)
+{
+    const Ephemeris ephemeris(analytical);
+    std::fprintf(stderr, "Venus at 0h UT, %d-01-01 to %d-12-31, from the %s\n", FirstYear, LastYear,
+                 std::string(ephemeris.name()).c_str());
+
+    Closest closest;
+    std::vector<Row> rows = ephemerisRows(ephemeris, closest);
+    const Counts computed = countsOf(rows);
+    std::fprintf(stderr,
+                 "ephemeris alone: %d changes, %d backward\n"
+                 "closest call: %.5f degrees from a sign boundary on %d-%02d-%02d; "
+                 "%d days within 0.01 degrees\n",
+                 computed.changes, computed.backward, closest.degrees, closest.year, closest.month,
+                 closest.day, closest.daysWithinHundredth);
+
+    std::map<int, std::string> notes;
+    applyFixedRows(rows, notes);
+
+    const std::vector<std::string> broken = brokenInvariants(rows);
+    if (!broken.empty()) {
+        std::fprintf(stderr, "venus-table: the table breaks its invariants; nothing written:\n");
+        for (const std::string &message : broken)
+            std::fprintf(stderr, "  %s\n", message.c_str());
+        return 1;
+    }
+
+    const Counts counts = countsOf(rows);
+    std::fprintf(stderr,
+                 "table: %zu rows, %d changes, %d backward, %d on the 1st of a month, "
+                 "%d dated 29 February of a common year\n",
+                 rows.size(), counts.changes, counts.backward, counts.onFirstOfMonth,
+                 counts.on29FebruaryOfCommonYear);
+
+    std::ofstream file(outputPath, std::ios::binary | std::ios::trunc);
+    file << tableSource(rows, notes, ephemeris.name());
+    file.close();
+    if (!file)
+        throw std::runtime_error("cannot write " + outputPath);
+    std::fprintf(stderr, "wrote %s\n", outputPath.c_str());
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    std::vector<std::string> arguments(argv + 1, argv + argc);
+    const bool analytical = !arguments.empty() && arguments.front() == "--moshier";
+    if (analytical)
+        arguments.erase(arguments.begin());
+    if (arguments.size() != 1) {
+        std::fprintf(stderr, "usage: venus-table [--moshier] <output-file>\n");
+        return 2;
+    }
+    try {
+        return run(analytical, arguments.front());
+    } catch (const std::exception &error) {
+        std::fprintf(stderr, "venus-table: %s\n", error.what());
+        return 1;
+    }
+}

@@ -1,0 +1,89 @@
+#include "DateText.h"
+
+#include <array>
+#include <charconv>
+#include <cctype>
+
+namespace kesto {
+
+namespace {
+
+constexpr std::array<std::string_view, 12> MonthNames = {
+    "January", "February", "March",     "April",   "May",      "June",
+    "July",    "August",   "September", "October", "November", "December"};
+
+bool isBlank(char c)
+{
+    return c == ' ' || c == '\t';
+}
+
+std::string_view trimmed(std::string_view text)
+{
+    while (!text.empty() && isBlank(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && isBlank(text.back()))
+        text.remove_suffix(1);
+    return text;
+}
+
+bool equalsIgnoringCase(std::string_view a, std::string_view b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (std::tolower(static_cast<unsigned char>(a[i]))
+            != std::tolower(static_cast<unsigned char>(b[i])))
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+std::optional<int> parseWholeNumber(std::string_view text)
+{
+    text = trimmed(text);
+    if (!text.empty() && text.front() == '+')
+        text.remove_prefix(1);
+    if (text.empty())
+        return std::nullopt;
+    int value = 0;
+    const char *end = text.data() + text.size();
+    auto [ptr, error] = std::from_chars(text.data(), end, value);
+    if (error != std::errc() || ptr != end)
+        return std::nullopt;
+    return value;
+}
+
+std::optional<int> monthFromName(std::string_view name)
+{
+    for (std::size_t i = 0; i < MonthNames.size(); ++i) {
+        if (MonthNames[i] == name)
+            return static_cast<int>(i) + 1;
+    }
+    return std::nullopt;
+}
+
+std::string_view monthName(int month)
+{
+    if (month < 1 || month > 12)
+        return {};
+    return MonthNames[static_cast<std::size_t>(month - 1)];
+}
+
+std::optional<int> monthFromUserText(std::string_view text)
+{
+    text = trimmed(text);
+    if (auto number = parseWholeNumber(text)) {
+        if (*number >= 1 && *number <= 12)
+            return number;
+        return std::nullopt;
+    }
+    for (std::size_t i = 0; i < MonthNames.size(); ++i) {
+        if (equalsIgnoringCase(MonthNames[i], text))
+            return static_cast<int>(i) + 1;
+    }
+    return std::nullopt;
+}
+
+} // namespace kesto
