@@ -35,9 +35,8 @@ Answer lookUp(const QByteArray &year, const QByteArray &month, const QByteArray 
                                 FindLoveSign1990To2012};
     Answer answer;
     for (int i = 0; i < 3; ++i) {
-        if (const auto sign = Blocks[i](viewOf(year), viewOf(month), viewOf(day))) {
+        if (const auto sign = Blocks[i](viewOf(year), viewOf(month), viewOf(day)))
             answer = {sign, i, answer.answers + 1};
-        }
     }
     return answer;
 }

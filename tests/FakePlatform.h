@@ -1,0 +1,70 @@
+#pragma once
+
+#include "app/Platform.h"
+
+#include <QList>
+#include <QMap>
+#include <QUrl>
+
+#include <functional>
+
+// Stands in for the desktop in tests: records every message and opened address, answers Yes/No
+// questions as told, keeps settings in memory, and fixes today's date and the screen.
+class FakePlatform : public MessagePrompter,
+                     public WebOpener,
+                     public SettingsStore,
+                     public Clock,
+                     public ScreenMetrics
+{
+public:
+    FakePlatform() { m_previous = Platform::install({this, this, this, this, this}); }
+    ~FakePlatform() override { Platform::install(m_previous); }
+
+    // MessagePrompter
+    void information(QWidget *, const QString &text) override
+    {
+        messages.append(text);
+        if (onMessage)
+            onMessage(text);
+    }
+    bool askYesNo(QWidget *, const QString &text) override
+    {
+        questions.append(text);
+        return answerYes;
+    }
+
+    // WebOpener
+    void open(const QUrl &address) override { opened.append(address); }
+
+    // SettingsStore
+    QString value(const QString &key) override { return settings.value(key); }
+    void setValue(const QString &key, const QString &value) override { settings[key] = value; }
+
+    // Clock
+    QDate today() override { return todayDate; }
+
+    // ScreenMetrics
+    QSize screenSize() override { return screen; }
+    qreal logicalDpiX() override { return dpi; }
+    qreal logicalDpiY() override { return dpi; }
+
+    void clear()
+    {
+        messages.clear();
+        questions.clear();
+        opened.clear();
+    }
+
+    QStringList messages;
+    QStringList questions;
+    QList<QUrl> opened;
+    QMap<QString, QString> settings;
+    bool answerYes = false;
+    std::function<void(const QString &)> onMessage;
+    QDate todayDate {2026, 12, 8};
+    QSize screen {1280, 1024};
+    qreal dpi = 96;
+
+private:
+    Platform m_previous;
+};
