@@ -1,30 +1,16 @@
 #include "AppStartup.h"
 
-#include "AppInfo.h"
-#include "Look.h"
-#include "QtPlatform.h"
+#include "Platform.h"
 #include "UpdateReminder.h"
 #include "frmMDI.h"
 
-#include <QApplication>
-
-int runKestoAstrology(QApplication &app)
+std::unique_ptr<frmMDI> startKestoAstrology(InstanceGuard &guard)
 {
-    QApplication::setApplicationName(QStringLiteral("kesto-astrology"));
-    QApplication::setApplicationDisplayName(AppInfo::title());
-    Look::installFontSubstitutes();
-    QtPlatform platform;
-
-    LockFileInstanceGuard guard;
     if (!guard.tryAcquire()) {
         Platform::current().prompter->information(nullptr,
                                                   QStringLiteral("Application is already running"));
-        return 0;
+        return nullptr;
     }
-
     RemindOfUpdate();
-
-    frmMDI mainWindow;
-    mainWindow.showMaximized();
-    return app.exec();
+    return std::make_unique<frmMDI>();
 }

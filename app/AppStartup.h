@@ -1,7 +1,10 @@
 #pragma once
 
-class QApplication;
+class InstanceGuard;
+class frmMDI;
 
-// Start-up: the single-instance guard, the update reminder, then the main window, maximized.
-// Returns the program's exit code.
-int runKestoAstrology(QApplication &app);
+#include <memory>
+
+// Start-up before the main window shows: with another copy running, says so and gives up
+// (nullptr); otherwise runs the update reminder and returns the main window, not yet shown.
+std::unique_ptr<frmMDI> startKestoAstrology(InstanceGuard &guard);

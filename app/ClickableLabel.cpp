@@ -10,7 +10,12 @@ ClickableLabel::ClickableLabel(const QString &text, QWidget *parent)
 
 void ClickableLabel::mouseReleaseEvent(QMouseEvent *event)
 {
+    event->accept();
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
         emit clicked();
-    QLabel::mouseReleaseEvent(event);
+}
+
+void ClickableLabel::mouseMoveEvent(QMouseEvent *event)
+{
+    event->accept();
 }

@@ -15,5 +15,7 @@ signals:
     void clicked();
 
 protected:
+    // The label takes its own clicks and moves: the panel beneath must not act on them too.
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
 };

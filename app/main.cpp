@@ -1,9 +1,21 @@
 #include "AppStartup.h"
+#include "Look.h"
+#include "QtPlatform.h"
+#include "frmMDI.h"
 
 #include <QApplication>
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    return runKestoAstrology(app);
+    QApplication::setApplicationName(QStringLiteral("kesto-astrology"));
+    Look::installFontSubstitutes();
+    QtPlatform platform;
+    LockFileInstanceGuard guard;
+
+    std::unique_ptr<frmMDI> mainWindow = startKestoAstrology(guard);
+    if (!mainWindow)
+        return 0;
+    mainWindow->showMaximized();
+    return app.exec();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "BirthDataWindow.h"
+#include "SignPictureList.h"
 
 // The input window of the Love Astrology reading.
 class frmLoveAstrologyMain : public BirthDataWindow
@@ -14,4 +15,7 @@ public:
 
 protected:
     void runReading() override;
+
+private:
+    SignPictureList IMGSunsignList;
 };

@@ -1,5 +1,10 @@
 #include "frmSexualAstrologyMain.h"
 
+#include "app/ReadingState.h"
+#include "app/frmMDI.h"
+#include "readings/eros/SexualAstrology.h"
+#include "readings/eros/frmSexualAstrologyDisplay.h"
+
 frmSexualAstrologyMain::frmSexualAstrologyMain(frmMDI *mdi)
     : BirthDataWindow(mdi, kesto::Reading::SexualAstrology,
                       {QStringLiteral("Kesto Sexual Astrology"), 7260, 5040, QColor(255, 192, 255), Qt::black,
@@ -15,4 +20,10 @@ frmSexualAstrologyMain::frmSexualAstrologyMain(frmMDI *mdi)
 
 void frmSexualAstrologyMain::runReading()
 {
+    const BirthData data = birthData();
+    if (const std::optional<kesto::ZodiacSign> sign
+        = kesto::FindErosSign(data.yearText.toStdString(), data.monthText.toStdString(),
+                              data.dayText.toStdString()))
+        ReadingState::ErosSign = QString::fromLatin1(kesto::displayName(*sign));
+    mdi()->readingWindow<frmSexualAstrologyDisplay>()->presentReading(this, ReadingState::ErosSign);
 }
