@@ -38,7 +38,6 @@ void setTextColor(QWidget *widget, const QColor &color)
     QPalette palette = widget->palette();
     palette.setColor(QPalette::WindowText, color);
     palette.setColor(QPalette::Text, color);
-    palette.setColor(QPalette::ButtonText, color);
     widget->setPalette(palette);
 }
 

@@ -165,13 +165,13 @@ void frmMDI::buildPanels()
     Picture6->setCursor(Qt::PointingHandCursor);
     Picture6->installEventFilter(this);
     lblVelmoraBanner = new ClickableLabel(
-        QStringLiteral("Join the Kesto Astrology Forum: share your readings, compare charts and "
-                       "talk love and the stars with friendly astrology fans. Visit the forum "
-                       "today!"),
+        QStringLiteral("Share your readings and talk love and the stars at the Kesto Astrology "
+                       "Forum. Visit the forum's web site today!"),
         Picture6);
     name(lblVelmoraBanner, QStringLiteral("lblVelmoraBanner"), lblVelmoraBanner->text());
     lblVelmoraBanner->setFont(Look::verdana(9, true));
     lblVelmoraBanner->setAlignment(Qt::AlignCenter);
+    lblVelmoraBanner->setWordWrap(true);
     connect(lblVelmoraBanner, &ClickableLabel::clicked, this,
             [] { OpenWebPage(WebPage::HomePage); });
 
@@ -205,7 +205,7 @@ void frmMDI::buildPanels()
         name(label, QStringLiteral("lblCaption_%1").arg(i), label->text());
         label->setFont(Look::verdana(spec.pointSize, true));
         Look::setTextColor(label, spec.color);
-        label->setWordWrap(true);
+        label->setWordWrap(i == 1); // the one caption of two lines
         label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
         label->setMouseTracking(true);
         label->installEventFilter(this);
@@ -214,10 +214,21 @@ void frmMDI::buildPanels()
         connect(label, &ClickableLabel::clicked, this, [this, i] { lblCaption_Click(i); });
         lblCaption[static_cast<std::size_t>(i)] = label;
     }
-    cmdMDIDonate = new QPushButton(
-        QStringLiteral("Click Here For Number Of Forum  Post or Donation Amount Details."), picMain);
-    name(cmdMDIDonate, QStringLiteral("cmdMDIDonate"), cmdMDIDonate->text());
-    cmdMDIDonate->setFont(Look::verdana(8.25, true));
+    // The caption is longer than the button is wide: it wraps onto a second line, on a label
+    // that lets the clicks through to the button.
+    const QString donateCaption
+        = QStringLiteral("Click Here For Number Of Forum  Post or Donation Amount Details.");
+    cmdMDIDonate = new QPushButton(picMain);
+    name(cmdMDIDonate, QStringLiteral("cmdMDIDonate"), donateCaption);
+    auto *donateText = new QLabel(donateCaption, cmdMDIDonate);
+    donateText->setObjectName(QStringLiteral("cmdMDIDonate_caption"));
+    donateText->setFont(Look::verdana(8.25, true));
+    donateText->setWordWrap(true);
+    donateText->setAlignment(Qt::AlignCenter);
+    donateText->setAttribute(Qt::WA_TransparentForMouseEvents);
+    auto *donateLayout = new QVBoxLayout(cmdMDIDonate);
+    donateLayout->setContentsMargins(6, 2, 6, 2);
+    donateLayout->addWidget(donateText);
     connect(cmdMDIDonate, &QPushButton::clicked, this, &frmMDI::cmdMDIDonate_Click);
 
     m_mdiArea = new QMdiArea(central);
@@ -259,8 +270,18 @@ void frmMDI::MDIForm_Load()
     picButtonContainer->setGeometry(Twips::rect(centredLeft(10935), 50, 10935, 800));
     for (int i = 0; i < 7; ++i) {
         const WelcomeCaption &spec = WelcomeCaptions[static_cast<std::size_t>(i)];
-        lblCaption[static_cast<std::size_t>(i)]->setGeometry(
-            Twips::rect(centredLeft(spec.width), spec.top, spec.width, spec.height));
+        QLabel *label = lblCaption[static_cast<std::size_t>(i)];
+        // A caption is never clipped: where the font runs wider than the design allowed, the
+        // label grows, still centred on the screen.
+        int width = spec.width;
+        int height = spec.height;
+        if (label->wordWrap()) {
+            height = std::max(height, Twips::fromPixelsY(label->heightForWidth(
+                                          Twips::toPixelsX(width))));
+        } else {
+            width = std::max(width, Twips::fromPixelsX(label->sizeHint().width()));
+        }
+        label->setGeometry(Twips::rect(centredLeft(width), spec.top, width, height));
     }
     cmdMdiExit->setGeometry(Twips::rect(screenWidth - (1335 + 120), 120, 1335, 495));
     Label7->setGeometry(Twips::rect(120, 60, std::max(0, screenWidth - 1335 - 480), 615));

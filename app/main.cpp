@@ -4,6 +4,7 @@
 #include "frmMDI.h"
 
 #include <QApplication>
+#include <QScreen>
 
 int main(int argc, char *argv[])
 {
@@ -16,6 +17,9 @@ int main(int argc, char *argv[])
     std::unique_ptr<frmMDI> mainWindow = startKestoAstrology(guard);
     if (!mainWindow)
         return 0;
+    // Without a window manager to maximize it, the window still fills the screen.
+    if (QScreen *screen = QGuiApplication::primaryScreen())
+        mainWindow->setGeometry(screen->availableGeometry());
     mainWindow->showMaximized();
     return app.exec();
 }

@@ -121,21 +121,21 @@ void BirthDataWindow::buildSunSignLayout(const WindowLook &look)
     auto *details = new QGroupBox(QStringLiteral("Please Fill In The Below Details:"), this);
     details->setObjectName(QStringLiteral("fraDetails"));
     details->setFont(Look::verdana(8.25, true));
-    details->setGeometry(Twips::rect(120, 660, width - 240, 2115));
+    details->setGeometry(Twips::rect(120, 660, width - 240, 1995));
 
     auto *names = new QGroupBox(QStringLiteral("Name"), details);
     names->setObjectName(QStringLiteral("fraName"));
     names->setGeometry(Twips::rect(120, 300, 2940, 1215));
-    fixedLabel(QStringLiteral(" First Name"), names, Twips::rect(120, 300, 1020, 240));
-    fixedLabel(QStringLiteral("Middle Name"), names, Twips::rect(120, 600, 1020, 240));
-    fixedLabel(QStringLiteral(" Last Name"), names, Twips::rect(120, 900, 1020, 240));
+    fixedLabel(QStringLiteral(" First Name"), names, Twips::rect(90, 300, 1140, 240));
+    fixedLabel(QStringLiteral("Middle Name"), names, Twips::rect(90, 600, 1140, 240));
+    fixedLabel(QStringLiteral(" Last Name"), names, Twips::rect(90, 900, 1140, 240));
     txtFirstName = nameField(QStringLiteral("txtFirstName"), QStringLiteral("First Name"), names);
-    txtFirstName->setGeometry(Twips::rect(1200, 270, 1620, 285));
+    txtFirstName->setGeometry(Twips::rect(1260, 270, 1590, 285));
     txtMiddleName
         = nameField(QStringLiteral("txtMiddleName"), QStringLiteral("Middle Name"), names);
-    txtMiddleName->setGeometry(Twips::rect(1200, 570, 1620, 285));
+    txtMiddleName->setGeometry(Twips::rect(1260, 570, 1590, 285));
     txtLastName = nameField(QStringLiteral("txtLastName"), QStringLiteral("Last Name"), names);
-    txtLastName->setGeometry(Twips::rect(1200, 870, 1620, 285));
+    txtLastName->setGeometry(Twips::rect(1260, 870, 1590, 285));
 
     auto *date = new QGroupBox(QStringLiteral("Date Of Birth"), details);
     date->setObjectName(QStringLiteral("fraDateOfBirth"));
@@ -148,20 +148,20 @@ void BirthDataWindow::buildSunSignLayout(const WindowLook &look)
     cboYear->setGeometry(Twips::rect(2880, 540, 975, 315));
 
     cmdNext = new QPushButton(look.nextCaption, details);
-    cmdNext->setGeometry(Twips::rect(120, 1620, width - 480, 375));
+    cmdNext->setGeometry(Twips::rect(120, 1530, width - 480, 375));
 
     auto *blurb = new ClickableLabel(look.blurb, this);
     blurb->setObjectName(QStringLiteral("Label2"));
     blurb->setAccessibleName(look.blurb);
     blurb->setWordWrap(true);
     blurb->setFont(Look::verdana(8.25, true));
-    blurb->setGeometry(Twips::rect(120, 2850, 5760, 615));
+    blurb->setGeometry(Twips::rect(120, 2715, 5760, 600));
     connect(blurb, &ClickableLabel::clicked, this, [] { OpenWebPage(WebPage::FullyBranded); });
 
     cmdExit = new QPushButton(look.exitCaption, this);
-    cmdExit->setGeometry(Twips::rect(6000, 2940, 1335, 375));
+    cmdExit->setGeometry(Twips::rect(6000, 2790, 1335, 375));
 
-    const int stripTop = 3540;
+    const int stripTop = 3330;
     QFrame *bottom = strip(this, QStringLiteral("Frame3"),
                            Twips::rect(0, stripTop, width, look.clientHeight - stripTop));
     buildBrandStrip(bottom, width, look.clientHeight - stripTop);

@@ -155,8 +155,12 @@ void tst_MainWindow::welcomeCaptions()
     QCOMPARE(label->text(), text);
     QCOMPARE(label->palette().color(QPalette::WindowText), color);
     QCOMPARE(label->y(), topTwips / 15);
-    // Left edge (screen width - label width) / 2 on a 1280-pixel (19200-twip) screen.
-    QCOMPARE(label->x(), qRound((19200 - widthTwips) / 2 / 15.0));
+    // Left edge (screen width - label width) / 2 on a 1280-pixel screen; the label is as wide as
+    // designed, or as its caption where the font runs wider.
+    QVERIFY(label->width() >= widthTwips / 15);
+    QVERIFY(qAbs(label->x() - (1280 - label->width()) / 2) <= 1);
+    QVERIFY(label->sizeHint().width() <= label->width() || label->wordWrap());
+    QVERIFY(label->heightForWidth(label->width()) <= label->height() || !label->wordWrap());
     QCOMPARE(label->cursor().shape(), opens.isEmpty() ? Qt::ArrowCursor : Qt::PointingHandCursor);
     if (opens.isEmpty())
         return;
@@ -445,7 +449,8 @@ void tst_MainWindow::layoutFollowsTheScreen()
     auto *button = child<QPushButton>(&scaled, "cmdSelectOption_1");
     QCOMPARE(button->geometry(), QRect(6120 / 12, qRound(188 / 12.0), qRound(1890 / 12.0),
                                        qRound(495 / 12.0)));
-    QCOMPARE(child(&scaled, "lblCaption_0")->x(), qRound((19200 - 4815) / 2 / 12.0));
+    QWidget *caption = child(&scaled, "lblCaption_0");
+    QVERIFY(qAbs(caption->x() - (1600 - caption->width()) / 2) <= 1);
     QCOMPARE(child(&scaled, "picMain")->height(), 8640 / 12);
     QWidget *exit = child(&scaled, "cmdMdiExit");
     QCOMPARE(exit->x(), qRound((19200 - 1335 - 120) / 12.0));
