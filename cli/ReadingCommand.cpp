@@ -1,0 +1,443 @@
+#include "ReadingCommand.h"
+
+#include "CliText.h"
+#include "assets/texts/ReadingTexts.h"
+#include "input/BirthDataRules.h"
+#include "readings/eros/SexualAstrology.h"
+#include "readings/love/LoveProfile.h"
+#include "readings/lovesign/ZodiacLoveSign.h"
+#include "zodiac/DateText.h"
+#include "zodiac/SignAttributes.h"
+#include "zodiac/SunSign.h"
+
+#include <array>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace kesto {
+
+namespace {
+
+constexpr std::string_view Program = "kesto-reading";
+constexpr std::size_t WrapWidth = 78;
+
+constexpr std::string_view Usage =
+    R"(Usage: kesto-reading COMMAND ARGUMENTS... [--json]
+
+The readings of Kesto Astrology Suite on the command line.
+
+Readings (YEAR MONTH DAY is the date of birth):
+  love YEAR MONTH DAY      Love Astrology: the sun sign with its element,
+                           birthstone, lucky number and day, compatibility,
+                           traits and love profile. Years 1900 to 2050.
+  romance YEAR MONTH DAY   Romance Astrology: the same with the romance
+                           profile. Years 1900 to 2050.
+  lovesign YEAR MONTH DAY  Zodiac Love Sign: the sign of Venus on the day.
+                           Years 1930 to 2012.
+  sexual YEAR MONTH DAY    Sexual Astrology: the sign of the asteroid Eros on
+                           the day. Years 1940 to 1990.
+
+Tables (one tab-separated line for every day number 1 to 31 of every month):
+  table sun      MONTH DAY SIGN: the sun sign of each day (372 lines)
+  table venus    YEAR MONTH DAY SIGN: the Zodiac Love Sign, 1930 to 2012
+  table eros     YEAR MONTH DAY SIGN: the Sexual Astrology sign, 1940 to 1990
+
+Arguments:
+  YEAR    a whole number within the reading's years
+  MONTH   a number 1 to 12, or an English month name in any letter case
+  DAY     a whole number 1 to 31. love and romance take every day number in
+          every month (31 February is read like any other day of February).
+          lovesign and sexual refuse 30 and 31 February and the 31st of April,
+          June, September and November with their input window's message;
+          29 February always passes.
+
+Options:
+  --json       print the reading as one JSON object (anywhere after the
+               command). Its keys:
+                 love, romance: reading, sign, element, birthstone,
+                   luckyNumber, luckyDay, compatibility, positiveTraits,
+                   negativeTraits, profile, picture
+                 lovesign, sexual: reading, sign, description
+  -h, --help   print this help and exit
+
+Exit status:
+  0  success
+  1  a sign table has no answer for a date it should cover, or the output
+     could not be written
+  2  usage error or refused input (the message goes to standard error)
+)";
+
+struct ReadingCommand
+{
+    std::string_view name;
+    Reading reading;
+    std::string_view title;
+};
+
+// clang-format off
+constexpr std::array<ReadingCommand, 4> ReadingCommands = {{
+    {"love",     Reading::LoveAstrology,    "Love Astrology"},
+    {"romance",  Reading::RomanceAstrology, "Romance Astrology"},
+    {"lovesign", Reading::ZodiacLoveSign,   "Zodiac Love Sign"},
+    {"sexual",   Reading::SexualAstrology,  "Sexual Astrology"},
+}};
+// clang-format on
+
+struct BirthDate
+{
+    int year;
+    int month;
+    int day;
+};
+
+std::string quoted(std::string_view text)
+{
+    std::string result = "\"";
+    result += text;
+    result += '"';
+    return result;
+}
+
+int refuse(std::ostream &err, std::string_view message)
+{
+    err << Program << ": " << message << '\n';
+    return ExitUsage;
+}
+
+// Anything that starts with a dash and is not a (negative) number.
+bool isOption(std::string_view arg)
+{
+    return arg.size() > 1 && arg.front() == '-' && (arg[1] < '0' || arg[1] > '9');
+}
+
+const ReadingCommand *findReadingCommand(std::string_view name)
+{
+    for (const ReadingCommand &command : ReadingCommands) {
+        if (command.name == name)
+            return &command;
+    }
+    return nullptr;
+}
+
+// The texts the input window's lists would hand to a lookup for this date.
+struct ListTexts
+{
+    std::string year;
+    std::string_view month;
+    std::string day;
+};
+
+ListTexts listTexts(int year, int month, int day)
+{
+    return {std::to_string(year), monthName(month), std::to_string(day)};
+}
+
+// The Zodiac Love Sign reading asks the three blocks in turn; the last one that answers counts.
+std::optional<ZodiacSign> loveSignFor(int year, int month, int day)
+{
+    const ListTexts texts = listTexts(year, month, day);
+    std::optional<ZodiacSign> sign;
+    for (auto find : {FindLoveSign1930To1959, FindLoveSign1960To1989, FindLoveSign1990To2012}) {
+        if (const auto answer = find(texts.year, texts.month, texts.day))
+            sign = answer;
+    }
+    return sign;
+}
+
+std::optional<ZodiacSign> erosSignFor(int year, int month, int day)
+{
+    const ListTexts texts = listTexts(year, month, day);
+    return FindErosSign(texts.year, texts.month, texts.day);
+}
+
+std::string dateText(const BirthDate &date)
+{
+    std::string text = std::to_string(date.day);
+    text += ' ';
+    text += monthName(date.month);
+    text += ' ';
+    text += std::to_string(date.year);
+    return text;
+}
+
+// Checks YEAR MONTH DAY as the reading's input window would let them through.
+std::optional<BirthDate> parseBirthDate(const ReadingCommand &command,
+                                        std::span<const std::string_view> operands,
+                                        std::ostream &err)
+{
+    const YearRange years = yearRange(command.reading);
+    const std::optional<int> year = parseWholeNumber(operands[0]);
+    if (!year || !years.contains(*year)) {
+        refuse(err,
+               "invalid year " + quoted(operands[0]) + ": " + std::string(command.name)
+                   + " takes a whole number from " + std::to_string(years.first) + " to "
+                   + std::to_string(years.last));
+        return std::nullopt;
+    }
+    const std::optional<int> month = monthFromUserText(operands[1]);
+    if (!month) {
+        refuse(err,
+               "invalid month " + quoted(operands[1])
+                   + ": takes a number from 1 to 12 or an English month name (January to "
+                     "December)");
+        return std::nullopt;
+    }
+    const std::optional<int> day = parseWholeNumber(operands[2]);
+    if (!day || *day < 1 || *day > 31) {
+        refuse(err, "invalid day " + quoted(operands[2]) + ": takes a whole number from 1 to 31");
+        return std::nullopt;
+    }
+    // The window's own refusal, worded as the window shows it.
+    const DateRefusal refusal = checkBirthDate(command.reading, *day, *month);
+    if (refusal != DateRefusal::None) {
+        err << dateRefusalMessage(command.reading, refusal) << '\n';
+        return std::nullopt;
+    }
+    return BirthDate {*year, *month, *day};
+}
+
+class JsonObject
+{
+public:
+    void add(std::string_view key, std::string_view value)
+    {
+        m_text += m_text.empty() ? "{\n  " : ",\n  ";
+        m_text += jsonString(key);
+        m_text += ": ";
+        m_text += jsonString(value);
+    }
+    std::string finished() const { return m_text + "\n}\n"; }
+
+private:
+    std::string m_text;
+};
+
+void appendSection(std::string &text, std::string_view heading, std::string_view body)
+{
+    text += '\n';
+    text += heading;
+    text += '\n';
+    text.append(heading.size(), '-');
+    text += '\n';
+    text += wrapText(body, WrapWidth);
+}
+
+void appendField(std::string &text, std::string_view label, std::string_view value)
+{
+    constexpr std::size_t LabelWidth = 16;
+    text += label;
+    text += ':';
+    text.append(label.size() + 1 < LabelWidth ? LabelWidth - label.size() - 1 : 1, ' ');
+    text += value;
+    text += '\n';
+}
+
+int showSunSignReading(const ReadingCommand &command, const BirthDate &date, bool json,
+                       std::ostream &out, std::ostream &err)
+{
+    const std::optional<ZodiacSign> sign = SunSignFromDate(date.day, date.month);
+    if (!sign) {
+        err << Program << ": no sun sign for " << dateText(date) << '\n';
+        return ExitNoAnswer;
+    }
+    const SignAttributeRow &attributes = SignAttributes(*sign);
+    const TraitTexts traits = SunSignTraits(*sign);
+    const bool love = command.reading == Reading::LoveAstrology;
+    const std::string profile =
+        love ? LoveProfileText(*sign) : std::string(RomanceProfileText(*sign));
+    if (json) {
+        JsonObject object;
+        object.add("reading", command.name);
+        object.add("sign", displayName(*sign));
+        object.add("element", attributes.element);
+        object.add("birthstone", attributes.birthstone);
+        object.add("luckyNumber", attributes.luckyNumber);
+        object.add("luckyDay", attributes.luckyDay);
+        object.add("compatibility", attributes.compatibility);
+        object.add("positiveTraits", traits.positive);
+        object.add("negativeTraits", traits.negative);
+        object.add("profile", profile);
+        object.add("picture", pictureKey(*sign));
+        out << object.finished();
+        return ExitSuccess;
+    }
+    std::string text;
+    text += command.title;
+    text += " reading for ";
+    text += dateText(date);
+    text += "\n\n";
+    appendField(text, "Sign", displayName(*sign));
+    appendField(text, "Element", attributes.element);
+    appendField(text, "Birthstone", attributes.birthstone);
+    appendField(text, "Lucky number", attributes.luckyNumber);
+    appendField(text, "Lucky day", attributes.luckyDay);
+    appendField(text, "Compatibility", attributes.compatibility);
+    appendSection(text, "Positive traits", traits.positive);
+    appendSection(text, "Negative traits", traits.negative);
+    appendSection(text, love ? "Love profile" : "Romance profile", profile);
+    out << text;
+    return ExitSuccess;
+}
+
+int showTableReading(const ReadingCommand &command, const BirthDate &date, bool json,
+                     std::ostream &out, std::ostream &err)
+{
+    const bool venus = command.reading == Reading::ZodiacLoveSign;
+    const std::optional<ZodiacSign> sign = venus ? loveSignFor(date.year, date.month, date.day)
+                                                 : erosSignFor(date.year, date.month, date.day);
+    if (!sign) {
+        err << Program << ": the " << (venus ? "Venus" : "Eros") << " table has no sign for "
+            << dateText(date) << '\n';
+        return ExitNoAnswer;
+    }
+    const std::string_view description = venus ? LoveSignText(*sign) : ErosSignText(*sign);
+    if (json) {
+        JsonObject object;
+        object.add("reading", command.name);
+        object.add("sign", displayName(*sign));
+        object.add("description", description);
+        out << object.finished();
+        return ExitSuccess;
+    }
+    std::string text;
+    text += command.title;
+    text += " reading for ";
+    text += dateText(date);
+    text += "\n\n";
+    appendField(text, "Sign", displayName(*sign));
+    text += '\n';
+    text += wrapText(description, WrapWidth);
+    out << text;
+    return ExitSuccess;
+}
+
+int showSunTable(std::ostream &out)
+{
+    std::string text;
+    text.reserve(12 * 31 * 16);
+    for (int month = 1; month <= 12; ++month) {
+        for (int day = 1; day <= 31; ++day) {
+            text += std::to_string(month);
+            text += '\t';
+            text += std::to_string(day);
+            text += '\t';
+            text += displayName(*SunSignFromDate(day, month));
+            text += '\n';
+        }
+    }
+    out << text;
+    return ExitSuccess;
+}
+
+int showYearTable(YearRange years, std::string_view tableName,
+                  std::optional<ZodiacSign> (*signFor)(int, int, int), std::ostream &out,
+                  std::ostream &err)
+{
+    std::string text;
+    text.reserve(static_cast<std::size_t>(years.last - years.first + 1) * 12 * 31 * 24);
+    for (int year = years.first; year <= years.last; ++year) {
+        for (int month = 1; month <= 12; ++month) {
+            for (int day = 1; day <= 31; ++day) {
+                const std::optional<ZodiacSign> sign = signFor(year, month, day);
+                if (!sign) {
+                    err << Program << ": the " << tableName << " table has no sign for "
+                        << dateText({year, month, day}) << '\n';
+                    return ExitNoAnswer;
+                }
+                text += std::to_string(year);
+                text += '\t';
+                text += std::to_string(month);
+                text += '\t';
+                text += std::to_string(day);
+                text += '\t';
+                text += displayName(*sign);
+                text += '\n';
+            }
+        }
+    }
+    out << text;
+    return ExitSuccess;
+}
+
+int runTable(std::span<const std::string_view> operands, std::ostream &out, std::ostream &err)
+{
+    if (operands.empty())
+        return refuse(err, "table needs a table name: sun, venus or eros");
+    if (operands.size() > 1)
+        return refuse(err, "too many arguments for table: " + quoted(operands[1]));
+    const std::string_view name = operands[0];
+    if (name == "sun")
+        return showSunTable(out);
+    if (name == "venus")
+        return showYearTable(yearRange(Reading::ZodiacLoveSign), "Venus", loveSignFor, out, err);
+    if (name == "eros")
+        return showYearTable(yearRange(Reading::SexualAstrology), "Eros", erosSignFor, out, err);
+    return refuse(err, "unknown table " + quoted(name) + ": takes sun, venus or eros");
+}
+
+} // namespace
+
+std::string_view readingCommandUsage()
+{
+    return Usage;
+}
+
+int runReadingCommand(std::span<const std::string_view> args, std::ostream &out, std::ostream &err)
+{
+    if (args.empty()) {
+        err << Usage;
+        return ExitUsage;
+    }
+    for (const std::string_view arg : args) {
+        if (arg == "--help" || arg == "-h") {
+            out << Usage;
+            return ExitSuccess;
+        }
+    }
+
+    const std::string_view commandName = args.front();
+    if (commandName == "--json")
+        return refuse(err, "--json goes after the command (try --help)");
+    if (isOption(commandName))
+        return refuse(err, "unknown option " + quoted(commandName) + " (try --help)");
+
+    bool json = false;
+    std::vector<std::string_view> operands;
+    for (const std::string_view arg : args.subspan(1)) {
+        if (arg == "--json")
+            json = true;
+        else if (isOption(arg))
+            return refuse(err, "unknown option " + quoted(arg) + " (try --help)");
+        else
+            operands.push_back(arg);
+    }
+
+    if (commandName == "table") {
+        if (json)
+            return refuse(err, "--json is for readings; tables are always tab-separated text");
+        return runTable(operands, out, err);
+    }
+
+    const ReadingCommand *command = findReadingCommand(commandName);
+    if (!command) {
+        return refuse(err,
+                      "unknown command " + quoted(commandName)
+                          + ": takes love, romance, lovesign, sexual or table (try --help)");
+    }
+    if (operands.size() < 3)
+        return refuse(err, std::string(command->name) + " needs YEAR MONTH DAY (try --help)");
+    if (operands.size() > 3)
+        return refuse(err,
+                      "too many arguments for " + std::string(command->name) + ": "
+                          + quoted(operands[3]));
+
+    const std::optional<BirthDate> date = parseBirthDate(*command, operands, err);
+    if (!date)
+        return ExitUsage;
+    if (command->reading == Reading::LoveAstrology || command->reading == Reading::RomanceAstrology)
+        return showSunSignReading(*command, *date, json, out, err);
+    return showTableReading(*command, *date, json, out, err);
+}
+
+} // namespace kesto

@@ -1,0 +1,14 @@
+#include "ReadingCommand.h"
+
+#include <iostream>
+#include <string_view>
+#include <vector>
+
+int main(int argc, char **argv)
+{
+    std::ios::sync_with_stdio(false);
+    const std::vector<std::string_view> args(argv + (argc > 0 ? 1 : 0), argv + argc);
+    const int status = kesto::runReadingCommand(args, std::cout, std::cerr);
+    std::cout.flush();
+    return std::cout ? status : 1;
+}
