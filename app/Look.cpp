@@ -20,7 +20,8 @@ void installFontSubstitutes()
     // DejaVu Sans grew out of the same design brief as Verdana and has nearly its metrics, so
     // the layouts keep their line breaks where Verdana is not installed.
     QFont::insertSubstitutions(QStringLiteral("Verdana"),
-                               {QStringLiteral("DejaVu Sans"), QStringLiteral("Bitstream Vera Sans"),
+                               {QStringLiteral("DejaVu Sans"),
+                                QStringLiteral("Bitstream Vera Sans"),
                                 QStringLiteral("Liberation Sans")});
 }
 

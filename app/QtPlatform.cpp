@@ -38,7 +38,6 @@ void QtWebOpener::open(const QUrl &address)
     QDesktopServices::openUrl(address);
 }
 
-
 QString QtSettingsStore::value(const QString &key)
 {
     QSettings settings(QSettings::NativeFormat, QSettings::UserScope, AppInfo::title());

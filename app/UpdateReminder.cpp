@@ -35,8 +35,9 @@ void RemindOfUpdate(QWidget *parent)
     if (days >= -14 && days <= 14)
         return;
     const bool yes = platform.prompter->askYesNo(
-        parent, QStringLiteral("There maybe an update to this software available\r"
-                               "Do you want to check for an update?"));
+        parent,
+        QStringLiteral("There maybe an update to this software available\r"
+                       "Do you want to check for an update?"));
     platform.settings->setValue(LastReminderKey, storedForm(today));
     if (yes)
         OpenWebPage(WebPage::DownloadWebPage);

@@ -51,9 +51,9 @@ QList<QAction *> WindowMenus::build(QWidget *owner, const QList<FileEntry> &file
     addEntry(help, QStringLiteral("mnuAbout"), QStringLiteral("&About Software"),
              [owner] { frmAbout::showModal(owner); });
 
-    return {file->menuAction(), help->menuAction(),
-            pageCommand(owner, QStringLiteral("mnuDonate"), QStringLiteral("&Donate"),
-                        WebPage::Donate),
-            pageCommand(owner, makeMoneyName, QStringLiteral("Make Money &Online"),
-                        WebPage::FullyBranded)};
+    return {
+        file->menuAction(), help->menuAction(),
+        pageCommand(owner, QStringLiteral("mnuDonate"), QStringLiteral("&Donate"), WebPage::Donate),
+        pageCommand(owner, makeMoneyName, QStringLiteral("Make Money &Online"),
+                    WebPage::FullyBranded)};
 }

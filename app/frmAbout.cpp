@@ -136,7 +136,8 @@ void frmAbout::showModal(QWidget *parent)
 {
     frmAbout about(parent ? parent->window() : nullptr);
     // Centred on the screen, whatever window asked.
-    const QSize screen(Twips::toPixelsX(Twips::screenWidth()), Twips::toPixelsY(Twips::screenHeight()));
+    const QSize screen(Twips::toPixelsX(Twips::screenWidth()),
+                       Twips::toPixelsY(Twips::screenHeight()));
     about.move((screen.width() - about.width()) / 2, (screen.height() - about.height()) / 2);
     about.exec();
 }

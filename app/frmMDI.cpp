@@ -216,8 +216,8 @@ void frmMDI::buildPanels()
     }
     // The caption is longer than the button is wide: it wraps onto a second line, on a label
     // that lets the clicks through to the button.
-    const QString donateCaption
-        = QStringLiteral("Click Here For Number Of Forum  Post or Donation Amount Details.");
+    const QString donateCaption =
+        QStringLiteral("Click Here For Number Of Forum  Post or Donation Amount Details.");
     cmdMDIDonate = new QPushButton(picMain);
     name(cmdMDIDonate, QStringLiteral("cmdMDIDonate"), donateCaption);
     auto *donateText = new QLabel(donateCaption, cmdMDIDonate);
@@ -276,8 +276,8 @@ void frmMDI::MDIForm_Load()
         int width = spec.width;
         int height = spec.height;
         if (label->wordWrap()) {
-            height = std::max(height, Twips::fromPixelsY(label->heightForWidth(
-                                          Twips::toPixelsX(width))));
+            height = std::max(height,
+                              Twips::fromPixelsY(label->heightForWidth(Twips::toPixelsX(width))));
         } else {
             width = std::max(width, Twips::fromPixelsX(label->sizeHint().width()));
         }
@@ -292,8 +292,8 @@ void frmMDI::MDIForm_Load()
     const int donateWidth = 4095;
     const int donateHeight = 735;
     const int lowestTop = WelcomePanelHeight - donateHeight - 120;
-    const int donateTop
-        = std::min(screenHeight - (donateHeight + OfferStripHeight + 2700), lowestTop);
+    const int donateTop =
+        std::min(screenHeight - (donateHeight + OfferStripHeight + 2700), lowestTop);
     cmdMDIDonate->setGeometry(
         Twips::rect(screenWidth - (donateWidth + 160), donateTop, donateWidth, donateHeight));
 }

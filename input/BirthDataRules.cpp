@@ -23,7 +23,8 @@ bool usesThreeNameFields(Reading reading)
 
 std::string_view nameKeyMessage(Reading reading)
 {
-    return usesThreeNameFields(reading) ? "Please Enter Only Alphabet" : "Please Enter only Letters";
+    return usesThreeNameFields(reading) ? "Please Enter Only Alphabet"
+                                        : "Please Enter only Letters";
 }
 
 KeyVerdict FilterNameKey(int k)

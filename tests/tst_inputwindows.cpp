@@ -88,20 +88,23 @@ void tst_InputWindows::freshWindow_data()
     QTest::addColumn<QString>("exit");
     QTest::addColumn<QString>("blurb");
     QTest::newRow("love") << 0 << "Kesto Love Astrology" << QSize(7455, 4215) << QColor(28, 28, 28)
-                          << 1900 << 2050 << "Get My Love Astrology Reading" << "E&xit"
+                          << 1900 << 2050 << "Get My Love Astrology Reading"
+                          << "E&xit"
                           << "Love! Romance! Learn more about your Love Profile or your partner's "
                              "likes and dislikes with this software.";
     QTest::newRow("romance") << 1 << "Kesto Romance Astrology" << QSize(7455, 4290)
                              << QColor(90, 35, 220) << 1900 << 2050
-                             << "Get My Romance Astrology Reading" << "E&xit"
+                             << "Get My Romance Astrology Reading"
+                             << "E&xit"
                              << "Love! Romance! Learn more about your Romantic Profile. Understand "
                                 "your partner better! Enter your Date of Birth and Know More!";
-    QTest::newRow("sexual") << 2 << "Kesto Sexual Astrology" << QSize(7260, 5040)
-                            << QColor(255, 192, 255) << 1940 << 1990
-                            << "Find My &Sexual Astrology Sign" << "&Exit"
-                            << "Kesto Sexual Astrology describes the placement of the asteroid Eros "
-                               "in your birth chart. This helps you know more about the sexual, "
-                               "passion, love and erotic side of your nature";
+    QTest::newRow("sexual")
+        << 2 << "Kesto Sexual Astrology" << QSize(7260, 5040) << QColor(255, 192, 255) << 1940
+        << 1990 << "Find My &Sexual Astrology Sign"
+        << "&Exit"
+        << "Kesto Sexual Astrology describes the placement of the asteroid Eros "
+           "in your birth chart. This helps you know more about the sexual, "
+           "passion, love and erotic side of your nature";
     QTest::newRow("zodiac") << 3 << "Kesto Zodiac Love Sign" << QSize(7260, 5175)
                             << QColor(0, 64, 64) << 1930 << 2012 << "Find My Zodiac &Love Sign"
                             << "&Exit"
@@ -140,8 +143,8 @@ void tst_InputWindows::freshWindow()
         expectedDays << QString::number(day);
     QCOMPARE(entries(days), expectedDays);
     QCOMPARE(entries(months),
-             (QStringList {"January", "February", "March", "April", "May", "June", "July",
-                           "August", "September", "October", "November", "December"}));
+             (QStringList {"January", "February", "March", "April", "May", "June", "July", "August",
+                           "September", "October", "November", "December"}));
     QCOMPARE(years->count(), lastYear - firstYear + 1);
     QCOMPARE(years->itemText(0), QString::number(firstYear));
     QCOMPARE(years->itemText(years->count() - 1), QString::number(lastYear));
@@ -163,9 +166,9 @@ void tst_InputWindows::tabOrder_data()
 {
     QTest::addColumn<int>("reading");
     QTest::addColumn<QStringList>("order");
-    QTest::newRow("love") << 0
-                          << QStringList {"txtFirstName", "txtMiddleName", "txtLastName",
-                                          "cboMonth", "cboDate", "cboYear", "cmdNext"};
+    QTest::newRow("love") << 0 << QStringList {"txtFirstName", "txtMiddleName", "txtLastName",
+                                               "cboMonth",     "cboDate",       "cboYear",
+                                               "cmdNext"};
     QTest::newRow("sexual") << 2
                             << QStringList {"txtName", "cboDate", "cboMonth", "cboYear", "cmdNext"};
 }
@@ -193,16 +196,24 @@ void tst_InputWindows::keyFilter_data()
     QTest::addColumn<QStringList>("messages");
     const QString alphabet = QStringLiteral("Please Enter Only Alphabet");
     const QString letters = QStringLiteral("Please Enter only Letters");
-    QTest::newRow("love lower case") << 0 << "txtFirstName" << "anna marie" << "ANNA MARIE"
-                                     << QStringList {};
-    QTest::newRow("love apostrophe") << 0 << "txtLastName" << "O'Neil" << "ONEIL"
-                                     << QStringList {alphabet};
-    QTest::newRow("romance digit") << 1 << "txtMiddleName" << "7" << "" << QStringList {alphabet};
-    QTest::newRow("sexual digit") << 2 << "txtName" << "Jo3" << "JO" << QStringList {letters};
-    QTest::newRow("zodiac apostrophe") << 3 << "txtName" << "O'Neil" << "ONEIL"
-                                       << QStringList {letters};
-    QTest::newRow("brackets and accents") << 3 << "txtName" << "a[b]^_`c{z}~" << "ABCZ"
-                                          << QStringList(8, letters);
+    QTest::newRow("love lower case") << 0 << "txtFirstName"
+                                     << "anna marie"
+                                     << "ANNA MARIE" << QStringList {};
+    QTest::newRow("love apostrophe") << 0 << "txtLastName"
+                                     << "O'Neil"
+                                     << "ONEIL" << QStringList {alphabet};
+    QTest::newRow("romance digit") << 1 << "txtMiddleName"
+                                   << "7"
+                                   << "" << QStringList {alphabet};
+    QTest::newRow("sexual digit") << 2 << "txtName"
+                                  << "Jo3"
+                                  << "JO" << QStringList {letters};
+    QTest::newRow("zodiac apostrophe") << 3 << "txtName"
+                                       << "O'Neil"
+                                       << "ONEIL" << QStringList {letters};
+    QTest::newRow("brackets and accents") << 3 << "txtName"
+                                          << "a[b]^_`c{z}~"
+                                          << "ABCZ" << QStringList(8, letters);
 }
 
 void tst_InputWindows::keyFilter()
@@ -258,14 +269,21 @@ void tst_InputWindows::sunSignValidation_data()
     QTest::addColumn<int>("month");
     QTest::addColumn<QString>("message"); // empty: passes
     QTest::addColumn<QString>("focus");
-    QTest::newRow("both names empty") << 0 << "" << "" << 1 << 1 << "Please Enter Your First Name"
+    QTest::newRow("both names empty") << 0 << ""
+                                      << "" << 1 << 1 << "Please Enter Your First Name"
                                       << "txtFirstName";
-    QTest::newRow("last name empty") << 0 << "ANNA" << "" << 1 << 1
-                                     << "Please Enter Your Last Name" << "txtLastName";
-    QTest::newRow("first name empty, romance") << 1 << "" << "LEE" << 1 << 1
-                                               << "Please Enter Your First Name" << "txtFirstName";
-    QTest::newRow("31 February passes") << 0 << "ANNA" << "LEE" << 31 << 2 << "" << "";
-    QTest::newRow("31 April passes") << 1 << "ANNA" << "LEE" << 31 << 4 << "" << "";
+    QTest::newRow("last name empty") << 0 << "ANNA"
+                                     << "" << 1 << 1 << "Please Enter Your Last Name"
+                                     << "txtLastName";
+    QTest::newRow("first name empty, romance") << 1 << ""
+                                               << "LEE" << 1 << 1 << "Please Enter Your First Name"
+                                               << "txtFirstName";
+    QTest::newRow("31 February passes") << 0 << "ANNA"
+                                        << "LEE" << 31 << 2 << ""
+                                        << "";
+    QTest::newRow("31 April passes") << 1 << "ANNA"
+                                     << "LEE" << 31 << 4 << ""
+                                     << "";
 }
 
 void tst_InputWindows::sunSignValidation()
@@ -299,23 +317,23 @@ void tst_InputWindows::tableValidation_data()
     QTest::addColumn<int>("month");
     QTest::addColumn<int>("year");
     QTest::addColumn<QString>("message"); // empty: passes
-    QTest::newRow("sexual 30 February") << 2 << "EVA" << 30 << 2 << 1960
-                                        << "Please Enter Your Correct Date of Birth!";
-    QTest::newRow("sexual 31 June") << 2 << "EVA" << 31 << 6 << 1960
-                                    << "Please Enter Your Correct Date of Birth !";
+    QTest::newRow("sexual 30 February")
+        << 2 << "EVA" << 30 << 2 << 1960 << "Please Enter Your Correct Date of Birth!";
+    QTest::newRow("sexual 31 June")
+        << 2 << "EVA" << 31 << 6 << 1960 << "Please Enter Your Correct Date of Birth !";
     QTest::newRow("sexual 29 February 1941") << 2 << "EVA" << 29 << 2 << 1941 << "";
-    QTest::newRow("sexual name before date") << 2 << "" << 31 << 2 << 1960
-                                             << "Please Enter Your Name";
-    QTest::newRow("zodiac 31 February") << 3 << "EVA" << 31 << 2 << 1975
-                                        << "Please Enter Correct Date of Birth!";
-    QTest::newRow("zodiac 31 November") << 3 << "EVA" << 31 << 11 << 1975
-                                        << "Please Enter Correct Date of Birth !";
-    QTest::newRow("zodiac 31 September") << 3 << "EVA" << 31 << 9 << 1975
-                                         << "Please Enter Correct Date of Birth !";
+    QTest::newRow("sexual name before date")
+        << 2 << "" << 31 << 2 << 1960 << "Please Enter Your Name";
+    QTest::newRow("zodiac 31 February")
+        << 3 << "EVA" << 31 << 2 << 1975 << "Please Enter Correct Date of Birth!";
+    QTest::newRow("zodiac 31 November")
+        << 3 << "EVA" << 31 << 11 << 1975 << "Please Enter Correct Date of Birth !";
+    QTest::newRow("zodiac 31 September")
+        << 3 << "EVA" << 31 << 9 << 1975 << "Please Enter Correct Date of Birth !";
     QTest::newRow("zodiac 31 December") << 3 << "EVA" << 31 << 12 << 2012 << "";
     QTest::newRow("zodiac 31 January") << 3 << "EVA" << 31 << 1 << 1930 << "";
-    QTest::newRow("zodiac name before date") << 3 << "" << 31 << 4 << 1975
-                                             << "Please Enter Your Name";
+    QTest::newRow("zodiac name before date")
+        << 3 << "" << 31 << 4 << 1975 << "Please Enter Your Name";
 }
 
 void tst_InputWindows::tableValidation()
@@ -349,8 +367,7 @@ void tst_InputWindows::tableValidation()
 
 void tst_InputWindows::fileMenuNextRunsTheCheck()
 {
-    const QStringList menuNames = {"mnuNext", "mnuNext", "mnuFindSexualitySign",
-                                   "mnuFindLoveSign"};
+    const QStringList menuNames = {"mnuNext", "mnuNext", "mnuFindSexualitySign", "mnuFindLoveSign"};
     const QStringList messages = {"Please Enter Your First Name", "Please Enter Your First Name",
                                   "Please Enter Your Name", "Please Enter Your Name"};
     for (int reading = 0; reading < 4; ++reading) {

@@ -124,11 +124,12 @@ void tst_MainWindow::welcomeCaptions_data()
     QTest::addColumn<QString>("opens");
     QTest::newRow("0") << 0 << "Welcome to Kesto Astrology Suite" << QColor(0, 255, 255) << 240
                        << 4815 << "";
-    QTest::newRow("1") << 1
-                       << "Welcome to Kesto Astrology Suite! This wonderful suite of softwares aims "
-                          "to make your love life as fresh as ever. Take a look at each of them and "
-                          "have great fun!"
-                       << QColor(255, 0, 0) << 840 << 8535 << "";
+    QTest::newRow("1")
+        << 1
+        << "Welcome to Kesto Astrology Suite! This wonderful suite of softwares aims "
+           "to make your love life as fresh as ever. Take a look at each of them and "
+           "have great fun!"
+        << QColor(255, 0, 0) << 840 << 8535 << "";
     QTest::newRow("2") << 2 << "Kesto Astrology Suite includes the following programs"
                        << QColor(0, 255, 255) << 1920 << 7440 << "";
     QTest::newRow("3") << 3 << "Love Astrology" << QColor(255, 255, 0) << 2760 << 1950
@@ -228,7 +229,7 @@ void tst_MainWindow::choosingTheOpenReadingReopensItFresh()
 void tst_MainWindow::closeReadingWindowsOrder()
 {
     QList<ReadingWindowId> loadOrder = {
-        ReadingWindowId::ZodiacLoveSignMain,   ReadingWindowId::LoveAstrologyMain,
+        ReadingWindowId::ZodiacLoveSignMain, ReadingWindowId::LoveAstrologyMain,
         ReadingWindowId::SexualAstrologyDisplay, ReadingWindowId::RomanceAstrologyMain,
         ReadingWindowId::LoveAstrologyDisplay};
     QStringList closed;
@@ -239,9 +240,10 @@ void tst_MainWindow::closeReadingWindowsOrder()
     }
     m_mdi->setWelcomePanelVisible(false);
     m_mdi->CloseReadingWindows();
-    QCOMPARE(closed, (QStringList {"frmLoveAstrologyDisplay", "frmLoveAstrologyMain",
-                                   "frmRomanceAstrologyMain", "frmSexualAstrologyDisplay",
-                                   "frmZodiacLoveSignMain"}));
+    QCOMPARE(
+        closed,
+        (QStringList {"frmLoveAstrologyDisplay", "frmLoveAstrologyMain", "frmRomanceAstrologyMain",
+                      "frmSexualAstrologyDisplay", "frmZodiacLoveSignMain"}));
     QVERIFY(m_mdi->isWelcomePanelVisible());
     for (ReadingWindowId id : loadOrder)
         QVERIFY(!m_mdi->loadedWindow(id));
@@ -294,7 +296,8 @@ void tst_MainWindow::menuCaptions()
 {
     auto captions = [](QWidget *window) {
         QStringList texts;
-        for (QMenu *menu : {window->findChild<QMenu *>("mnuFile"), window->findChild<QMenu *>("mnuHelp")}) {
+        for (QMenu *menu :
+             {window->findChild<QMenu *>("mnuFile"), window->findChild<QMenu *>("mnuHelp")}) {
             texts << menu->title();
             for (QAction *action : menu->actions())
                 texts << (action->isSeparator() ? QStringLiteral("-") : action->text());
@@ -344,18 +347,23 @@ void tst_MainWindow::pageCommands_data()
         QTest::addRow("%s %s", qPrintable(prefix), qPrintable(money))
             << reading << money << "fully-branded";
         if (reading < 0) {
-            QTest::newRow("main lblVelmoraBanner") << reading << "lblVelmoraBanner" << "home-page";
-            QTest::newRow("main Picture6") << reading << "Picture6" << "home-page";
-            QTest::newRow("main Label7") << reading << "Label7" << "fully-branded";
+            QTest::newRow("main lblVelmoraBanner") << reading << "lblVelmoraBanner"
+                                                   << "home-page";
+            QTest::newRow("main Picture6") << reading << "Picture6"
+                                           << "home-page";
+            QTest::newRow("main Label7") << reading << "Label7"
+                                         << "fully-branded";
         } else {
-            QTest::addRow("%s Label61", qPrintable(prefix)) << reading << "Label61" << "home-page";
-            QTest::addRow("%s lblFullBrand", qPrintable(prefix))
-                << reading << "lblFullBrand" << "fully-branded";
-            QTest::addRow("%s lblCobrand", qPrintable(prefix))
-                << reading << "lblCobrand" << "co-brand";
+            QTest::addRow("%s Label61", qPrintable(prefix)) << reading << "Label61"
+                                                            << "home-page";
+            QTest::addRow("%s lblFullBrand", qPrintable(prefix)) << reading << "lblFullBrand"
+                                                                 << "fully-branded";
+            QTest::addRow("%s lblCobrand", qPrintable(prefix)) << reading << "lblCobrand"
+                                                               << "co-brand";
         }
         if (reading == 0 || reading == 1)
-            QTest::addRow("%s Label2", qPrintable(prefix)) << reading << "Label2" << "fully-branded";
+            QTest::addRow("%s Label2", qPrintable(prefix)) << reading << "Label2"
+                                                           << "fully-branded";
     }
 }
 
@@ -380,7 +388,8 @@ void tst_MainWindow::pageCommands()
     }
     QCOMPARE(m_platform->opened.size(), 1);
     QCOMPARE(m_platform->opened.first().toString(),
-             QStringLiteral("http://localhost:8470/kesto-free-astrology-suite/ssd.php?page=") + page);
+             QStringLiteral("http://localhost:8470/kesto-free-astrology-suite/ssd.php?page=")
+                 + page);
     // Opening a page leaves the windows as they were.
     QCOMPARE(visibleSubWindows(*m_mdi).size(), reading < 0 ? 0 : 1);
 }
@@ -447,8 +456,8 @@ void tst_MainWindow::layoutFollowsTheScreen()
     m_platform->screen = QSize(1600, 1200);
     frmMDI scaled;
     auto *button = child<QPushButton>(&scaled, "cmdSelectOption_1");
-    QCOMPARE(button->geometry(), QRect(6120 / 12, qRound(188 / 12.0), qRound(1890 / 12.0),
-                                       qRound(495 / 12.0)));
+    QCOMPARE(button->geometry(),
+             QRect(6120 / 12, qRound(188 / 12.0), qRound(1890 / 12.0), qRound(495 / 12.0)));
     QWidget *caption = child(&scaled, "lblCaption_0");
     QVERIFY(qAbs(caption->x() - (1600 - caption->width()) / 2) <= 1);
     QCOMPARE(child(&scaled, "picMain")->height(), 8640 / 12);

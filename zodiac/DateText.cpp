@@ -1,8 +1,8 @@
 #include "DateText.h"
 
 #include <array>
-#include <charconv>
 #include <cctype>
+#include <charconv>
 
 namespace kesto {
 

@@ -24,8 +24,8 @@ enum class ZodiacSign {
 };
 
 inline constexpr std::array<ZodiacSign, 12> AllSigns = {
-    ZodiacSign::Aries,  ZodiacSign::Taurus,      ZodiacSign::Gemini,    ZodiacSign::Cancer,
-    ZodiacSign::Leo,    ZodiacSign::Virgo,       ZodiacSign::Libra,     ZodiacSign::Scorpio,
+    ZodiacSign::Aries,       ZodiacSign::Taurus,    ZodiacSign::Gemini,   ZodiacSign::Cancer,
+    ZodiacSign::Leo,         ZodiacSign::Virgo,     ZodiacSign::Libra,    ZodiacSign::Scorpio,
     ZodiacSign::Sagittarius, ZodiacSign::Capricorn, ZodiacSign::Aquarius, ZodiacSign::Pisces};
 
 constexpr int ordinal(ZodiacSign sign)
