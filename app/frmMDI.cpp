@@ -146,7 +146,9 @@ frmMDI::frmMDI(QWidget *parent)
 
 frmMDI::~frmMDI()
 {
-    // The child windows go with the area; they must not call back into a half-destroyed window.
+    // The child windows go with the area; neither they nor the area may call back into a
+    // half-destroyed window.
+    disconnect(m_mdiArea, nullptr, this, nullptr);
     for (QPointer<ReadingWindow> &window : m_windows) {
         if (window)
             window->disconnect(this);

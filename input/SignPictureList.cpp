@@ -2,6 +2,17 @@
 
 #include "zodiac/ZodiacSign.h"
 
+// The pictures are compiled into the GUI library, which is static: their registration must be
+// pulled in by hand.
+static void registerPictures()
+{
+    static const bool registered = [] {
+        Q_INIT_RESOURCE(pictures);
+        return true;
+    }();
+    Q_UNUSED(registered);
+}
+
 QString SignPictureList::key(int position)
 {
     const std::optional<kesto::ZodiacSign> sign = kesto::signFromOrdinal(position);
@@ -16,5 +27,6 @@ QPixmap SignPictureList::picture(int position) const
     const QString name = key(position);
     if (name.isEmpty())
         return {};
+    registerPictures();
     return QPixmap(QStringLiteral(":/signs/") + name);
 }

@@ -1,8 +1,41 @@
 #include "frmSexualAstrologyDisplay.h"
 
+#include "assets/texts/ReadingTexts.h"
+
+namespace {
+
+constexpr QColor DarkGrey(64, 64, 64);
+constexpr QColor Silver(192, 192, 192);
+constexpr QColor LightGrey(224, 224, 224);
+
+// clang-format off
+constexpr TableSignResultWindow::Layout SexualLayout = {
+    .name = "frmSexualAstrologyDisplay",
+    .caption = "Kesto Sexual Astrology",
+    .clientWidth = 8415, .clientHeight = 6135,
+    .background = DarkGrey,
+    .bannerStrip = {0, 0, 8415, 615},
+    .offerStrip = {0, 5160, 8415, 975},
+    .coBrandSpacing = Banners::CoBrandSpacing::Spaced,
+    .frameName = "fraSexualitySign", .frameCaption = "Sexual Astrology Sign",
+    .frame = {0, 600, 8415, 3975},
+    .frameBackground = DarkGrey, .frameText = Silver, .frameFontSize = 8.25, .frameFontBold = false,
+    .headings = {{
+        {"Label2", "Eros is the god of sexual love and desire.", nullptr, {2182, 360, 4050, 210}, LightGrey},
+        {"Label12", "Eros in your Chart is Placed in", nullptr, {2722, 720, 2970, 210}, Silver},
+    }},
+    .signName = {"lblSexualitySign", "", "Sexual astrology sign", {3397, 1080, 1620, 210}, LightGrey},
+    .description = {"lblSignDesc", "", "Sexual astrology sign description", {180, 1440, 8055, 2415}, Silver},
+    .back = {0, 4680, 7095, 465},
+    .exit = {7200, 4680, 1215, 465},
+    .boldButtons = false,
+    .input = ReadingWindowId::SexualAstrologyMain,
+    .describe = kesto::ErosSignText,
+};
+// clang-format on
+
+} // namespace
+
 frmSexualAstrologyDisplay::frmSexualAstrologyDisplay(frmMDI *mdi)
-    : ReadingWindow(mdi)
-{
-    setObjectName(QStringLiteral("frmSexualAstrologyDisplay"));
-    setWindowTitle(QStringLiteral("Kesto Sexual Astrology"));
-}
+    : TableSignResultWindow(mdi, SexualLayout)
+{ }

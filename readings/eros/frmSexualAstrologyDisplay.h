@@ -1,9 +1,10 @@
 #pragma once
 
-#include "app/ReadingWindow.h"
-#include "app/ReadingWindowId.h"
+#include "readings/lovesign/TableSignResultWindow.h"
 
-class frmSexualAstrologyDisplay : public ReadingWindow
+// The result window of the Sexual Astrology reading: where the asteroid Eros stood on the
+// birthday.
+class frmSexualAstrologyDisplay : public TableSignResultWindow
 {
     Q_OBJECT
 

@@ -1,8 +1,44 @@
 #include "frmZodiacLoveSignDisplay.h"
 
+#include "assets/texts/ReadingTexts.h"
+
+namespace {
+
+constexpr QColor Cyan(0, 255, 255);
+constexpr QColor DarkTeal(0, 64, 64);
+constexpr QColor White(255, 255, 255);
+
+// clang-format off
+constexpr TableSignResultWindow::Layout ZodiacLayout = {
+    .name = "frmZodiacLoveSignDisplay",
+    .caption = "Kesto Zodiac Love Sign",
+    .clientWidth = 7260, .clientHeight = 5295,
+    .background = DarkTeal,
+    .bannerStrip = {0, 0, 7215, 615},
+    .offerStrip = {0, 4440, 7215, 855},
+    .coBrandSpacing = Banners::CoBrandSpacing::Joined,
+    .frameName = "fraLoveSign", .frameCaption = "Zodiac Love Sign",
+    .frame = {0, 600, 7215, 3255},
+    .frameBackground = DarkTeal, .frameText = Cyan, .frameFontSize = 9, .frameFontBold = true,
+    .headings = {{
+        {"Label6", "Venus is known as the Planet of  Love", nullptr, {1785, 480, 3750, 210}, Cyan},
+        {"Label7", "Venus in Your Chart is Placed in", nullptr, {2048, 960, 3165, 210}, Cyan},
+    }},
+    .signName = {"lblLoveSign", "", "Love sign", {3053, 1320, 1155, 210}, White},
+    .description = {"lblSignDesc", "", "Love sign description", {120, 1800, 6975, 1215}, White},
+    .back = {0, 3960, 5895, 465},
+    .exit = {6000, 3960, 1215, 465},
+    .boldButtons = true,
+    .input = ReadingWindowId::ZodiacLoveSignMain,
+    .describe = kesto::LoveSignText,
+};
+// clang-format on
+
+} // namespace
+
 frmZodiacLoveSignDisplay::frmZodiacLoveSignDisplay(frmMDI *mdi)
-    : ReadingWindow(mdi)
+    : TableSignResultWindow(mdi, ZodiacLayout)
 {
-    setObjectName(QStringLiteral("frmZodiacLoveSignDisplay"));
-    setWindowTitle(QStringLiteral("Kesto Zodiac Love Sign"));
+    // What a fresh window shows until a reading names a sign.
+    showDescription(kesto::ZodiacSign::Cancer);
 }

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "app/ReadingWindow.h"
-#include "app/ReadingWindowId.h"
+#include "TableSignResultWindow.h"
 
-class frmZodiacLoveSignDisplay : public ReadingWindow
+// The result window of the Zodiac Love Sign reading: where Venus stood on the birthday.
+class frmZodiacLoveSignDisplay : public TableSignResultWindow
 {
     Q_OBJECT
 

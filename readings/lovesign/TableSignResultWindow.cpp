@@ -1,0 +1,153 @@
+#include "TableSignResultWindow.h"
+
+#include "app/ClickableLabel.h"
+#include "app/Look.h"
+#include "app/Twips.h"
+#include "app/WindowMenus.h"
+#include "app/frmMDI.h"
+
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+
+namespace {
+
+// Both strips are dark grey, whatever the window's own colour.
+constexpr QColor StripColor(64, 64, 64);
+
+QRect inPixels(const QRect &twips)
+{
+    return Twips::rect(twips.x(), twips.y(), twips.width(), twips.height());
+}
+
+void name(QWidget *widget, const char *objectName, const QString &accessibleName)
+{
+    widget->setObjectName(QLatin1String(objectName));
+    widget->setAccessibleName(accessibleName);
+}
+
+QFrame *strip(QWidget *parent, const char *objectName, const QString &accessibleName,
+              const QRect &place)
+{
+    auto *frame = new QFrame(parent);
+    name(frame, objectName, accessibleName);
+    frame->setFrameShape(QFrame::Panel);
+    frame->setFrameShadow(QFrame::Sunken);
+    frame->setGeometry(inPixels(place));
+    Look::setBackground(frame, StripColor);
+    return frame;
+}
+
+QLabel *label(QWidget *parent, const TableSignResultWindow::LabelLook &look, qreal pointSize)
+{
+    auto *label = new QLabel(QLatin1String(look.caption), parent);
+    name(label, look.name, QLatin1String(look.accessibleName ? look.accessibleName : look.caption));
+    label->setFont(Look::verdana(pointSize, true));
+    Look::setTextColor(label, look.color);
+    label->setGeometry(inPixels(look.place));
+    return label;
+}
+
+QPushButton *button(QWidget *parent, const char *objectName, const QString &caption,
+                    const QRect &place, bool bold)
+{
+    auto *button = new QPushButton(caption, parent);
+    name(button, objectName, QString(caption).remove(QLatin1Char('&')));
+    button->setFont(Look::verdana(8.25, bold));
+    button->setGeometry(inPixels(place));
+    return button;
+}
+
+QString fromView(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
+
+} // namespace
+
+TableSignResultWindow::TableSignResultWindow(frmMDI *mdi, const Layout &layout)
+    : ReadingWindow(mdi), m_input(layout.input), m_describe(layout.describe)
+{
+    const QString caption = QLatin1String(layout.caption);
+    name(this, layout.name, caption);
+    setWindowTitle(caption);
+    setClientSize(layout.clientWidth, layout.clientHeight);
+    Look::setBackground(this, layout.background);
+
+    QFrame *top = strip(this, "Frame2", QStringLiteral("Forum banner"), layout.bannerStrip);
+    ClickableLabel *banner = Banners::forumBanner(top);
+    Look::setTextColor(banner, Qt::white);
+    banner->setGeometry(Twips::rect(120, 75, layout.bannerStrip.width() - 240, 465));
+
+    auto *frame = new QGroupBox(QLatin1String(layout.frameCaption), this);
+    name(frame, layout.frameName, frame->title());
+    frame->setFont(Look::verdana(layout.frameFontSize, layout.frameFontBold));
+    Look::setBackground(frame, layout.frameBackground);
+    Look::setTextColor(frame, layout.frameText);
+    frame->setGeometry(inPixels(layout.frame));
+    for (const LabelLook &heading : layout.headings)
+        label(frame, heading, 9);
+    m_signName = label(frame, layout.signName, 9);
+    m_signName->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    m_description = label(frame, layout.description, 8.25);
+    m_description->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    m_description->setWordWrap(true);
+
+    QPushButton *cmdBack =
+        button(this, "cmdBack", QStringLiteral("&Back"), layout.back, layout.boldButtons);
+    connect(cmdBack, &QPushButton::clicked, this, &TableSignResultWindow::cmdBack_Click);
+    QPushButton *cmdExit =
+        button(this, "cmdExit", QStringLiteral("&Exit"), layout.exit, layout.boldButtons);
+    connect(cmdExit, &QPushButton::clicked, this, &TableSignResultWindow::cmdExit_Click);
+
+    // The two offers share one place; the co-branding one, made later, covers the other.
+    QFrame *bottom = strip(this, "Frame5", QStringLiteral("Offers"), layout.offerStrip);
+    ClickableLabel *fullBrand = Banners::fullBrandLabel(bottom);
+    fullBrand->setGeometry(Twips::rect(120, 140, 6105, 615));
+    ClickableLabel *coBrand = Banners::coBrandLabel(bottom, layout.coBrandSpacing);
+    coBrand->setGeometry(Twips::rect(120, 135, 6105, 615));
+    Look::setBackground(coBrand, StripColor);
+    for (QLabel *offer : {fullBrand, coBrand})
+        Look::setTextColor(offer, Qt::white);
+
+    setMenuBarActions(WindowMenus::build(
+        this,
+        {{QStringLiteral("mnuFileBack"), QStringLiteral("&Back"), [this] { cmdBack_Click(); }},
+         {QStringLiteral("mnuExit"), QStringLiteral("E&xit"), [this] { cmdExit_Click(); }}},
+        WindowMenus::UpdateAccessKey::C, QStringLiteral("mnuMakeMoneyOnline")));
+}
+
+void TableSignResultWindow::showDescription(kesto::ZodiacSign sign)
+{
+    m_description->setText(fromView(m_describe(sign)));
+}
+
+void TableSignResultWindow::presentReading(ReadingWindow *input, const QString &signName)
+{
+    // Compared in zodiac order by exact equality; anything else keeps the old description.
+    if (const std::optional<kesto::ZodiacSign> sign =
+            kesto::signFromDisplayName(signName.toStdString()))
+        showDescription(*sign);
+    m_signName->setText(signName);
+    input->hideInMdi();
+    showInMdi();
+    mdi()->setWelcomePanelVisible(false);
+    mdi()->updateMenuBar();
+}
+
+void TableSignResultWindow::cmdBack_Click()
+{
+    // Unloading destroys this window soon after: keep what the later steps need.
+    frmMDI *main = mdi();
+    const ReadingWindowId input = m_input;
+    unload();
+    main->readingWindow(input)->showInMdi();
+    main->setWelcomePanelVisible(false);
+    main->updateMenuBar();
+}
+
+void TableSignResultWindow::cmdExit_Click()
+{
+    unload();
+}
