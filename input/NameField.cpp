@@ -8,8 +8,9 @@ NameField::NameField(kesto::Reading reading, QWidget *parent)
     : QLineEdit(parent)
     , m_reading(reading)
 {
-    // Typed keys are filtered before they land; only a paste or a drop can bring in more.
-    connect(this, &QLineEdit::textEdited, this, &NameField::cleanEditedText);
+    // Typed keys are filtered before they land; a paste, a drop or assistive technology setting
+    // the text can still bring in more.
+    connect(this, &QLineEdit::textChanged, this, &NameField::cleanEditedText);
 }
 
 void NameField::keyPressEvent(QKeyEvent *event)

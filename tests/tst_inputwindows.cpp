@@ -4,6 +4,7 @@
 #include "input/BirthDataWindow.h"
 #include "input/frmLoveAstrologyMain.h"
 
+#include <QAccessible>
 #include <QClipboard>
 #include <QComboBox>
 #include <QLabel>
@@ -29,6 +30,7 @@ private slots:
     void keyFilter();
     void controlLetterIsRefused();
     void pastedNameIsCleaned();
+    void textSetFromOutsideIsCleaned();
     void sunSignValidation_data();
     void sunSignValidation();
     void tableValidation_data();
@@ -258,6 +260,18 @@ void tst_InputWindows::pastedNameIsCleaned()
     edit->paste();
     QCOMPARE(edit->text(), QStringLiteral("ANN LEE"));
     QVERIFY(m_platform->messages.isEmpty());
+}
+
+void tst_InputWindows::textSetFromOutsideIsCleaned()
+{
+    // Assistive technology sets the whole text; the field cleans it all the same.
+    BirthDataWindow *window = open(1);
+    auto *edit = child<QLineEdit>(window, "txtLastName");
+    QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(edit);
+    QVERIFY(accessible && accessible->editableTextInterface());
+    accessible->editableTextInterface()->insertText(0, QStringLiteral("de la cruz!"));
+    QCOMPARE(edit->text(), QStringLiteral("DE LA CRUZ"));
+    QCOMPARE(m_platform->messages, QStringList {"Please Enter Only Alphabet"});
 }
 
 void tst_InputWindows::sunSignValidation_data()

@@ -10,6 +10,7 @@
 #include "input/frmSexualAstrologyMain.h"
 #include "input/frmZodiacLoveSignMain.h"
 
+#include <QAccessible>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QMenu>
@@ -32,6 +33,7 @@ private slots:
     void welcomeCaptions_data();
     void welcomeCaptions();
     void captionsThatOpenNothing();
+    void captionPressedByAssistiveTechnology();
     void hoverUnderline();
     void choosingAnotherReadingClosesTheOpenOne();
     void choosingTheOpenReadingReopensItFresh();
@@ -178,6 +180,17 @@ void tst_MainWindow::captionsThatOpenNothing()
         QVERIFY(m_mdi->isWelcomePanelVisible());
         QCOMPARE(subWindowCount(*m_mdi), 0);
     }
+}
+
+void tst_MainWindow::captionPressedByAssistiveTechnology()
+{
+    QAccessibleInterface *caption
+        = QAccessible::queryAccessibleInterface(child(m_mdi.get(), "lblCaption_6"));
+    QVERIFY(caption && caption->actionInterface());
+    QCOMPARE(caption->role(), QAccessible::Link);
+    QCOMPARE(caption->text(QAccessible::Name), QStringLiteral("Zodiac Love Sign"));
+    caption->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QCOMPARE(visibleSubWindows(*m_mdi), QStringList {"frmZodiacLoveSignMain"});
 }
 
 void tst_MainWindow::hoverUnderline()

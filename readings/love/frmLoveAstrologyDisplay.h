@@ -1,9 +1,9 @@
 #pragma once
 
-#include "app/ReadingWindow.h"
-#include "app/ReadingWindowId.h"
+#include "SunSignResultWindow.h"
 
-class frmLoveAstrologyDisplay : public ReadingWindow
+// The result window of the Love Astrology reading.
+class frmLoveAstrologyDisplay : public SunSignResultWindow
 {
     Q_OBJECT
 

@@ -1,9 +1,10 @@
 #pragma once
 
-#include "app/ReadingWindow.h"
-#include "app/ReadingWindowId.h"
+#include "readings/love/SunSignResultWindow.h"
 
-class frmRomanceAstrologyDisplay : public ReadingWindow
+// The result window of the Romance Astrology reading: the Love Astrology result window with a
+// romance profile, the trait boxes one above the other, and its own colours.
+class frmRomanceAstrologyDisplay : public SunSignResultWindow
 {
     Q_OBJECT
 

@@ -1,0 +1,282 @@
+#include "SunSignResultWindow.h"
+
+#include "app/Banners.h"
+#include "app/ClickableLabel.h"
+#include "app/Look.h"
+#include "app/ReadingState.h"
+#include "app/Twips.h"
+#include "app/WindowMenus.h"
+#include "app/frmMDI.h"
+#include "assets/texts/ReadingTexts.h"
+#include "input/BirthDataWindow.h"
+#include "input/SignPictureList.h"
+#include "zodiac/SignAttributes.h"
+#include "zodiac/SunSign.h"
+
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTabWidget>
+
+namespace {
+
+constexpr int ClientWidth = 7920;
+constexpr int ValueLeft = 1920;
+constexpr int HeadingLeft = 240;
+
+QString text(std::string_view value)
+{
+    return QString::fromLatin1(value.data(), qsizetype(value.size()));
+}
+
+QRect twips(const SunSignResultWindow::Box &box)
+{
+    return Twips::rect(box.left, box.top, box.width, box.height);
+}
+
+// Labels keep their place and grow to show the whole of their text.
+void fitText(QLabel *label)
+{
+    label->resize(label->sizeHint().expandedTo(label->size()));
+}
+
+QFrame *band(QWidget *parent, const QString &name, int top, int height, const QColor &color)
+{
+    auto *frame = new QFrame(parent);
+    frame->setObjectName(name);
+    frame->setGeometry(Twips::rect(0, top, ClientWidth, height));
+    Look::setBackground(frame, color);
+    return frame;
+}
+
+} // namespace
+
+SunSignResultWindow::SunSignResultWindow(frmMDI *mdi, const Layout &layout)
+    : ReadingWindow(mdi)
+    , m_layout(layout)
+{
+    setObjectName(QLatin1String(layout.objectName));
+    setWindowTitle(QLatin1String(layout.caption));
+    setAccessibleName(windowTitle());
+    setClientSize(ClientWidth, layout.clientHeight);
+    Look::setBackground(this, layout.band);
+
+    buildHeader();
+
+    SSTab1 = new QTabWidget(this);
+    SSTab1->setObjectName(QStringLiteral("SSTab1"));
+    SSTab1->setAccessibleName(QStringLiteral("Reading"));
+    SSTab1->setGeometry(Twips::rect(0, 600, 7935, layout.tabHeight));
+    auto page = [this](const QString &name, const QString &caption) {
+        auto *frame = new QFrame;
+        frame->setObjectName(name);
+        Look::setBackground(frame, Qt::white);
+        SSTab1->addTab(frame, caption);
+        return frame;
+    };
+    buildCard(page(QStringLiteral("fraSunSignProfile"), QStringLiteral("Sun Sign Profile")));
+    buildProfile(page(QStringLiteral("fraProfile"), QLatin1String(layout.profileTab)));
+    SSTab1->setCurrentIndex(0);
+
+    buildFooter();
+
+    setMenuBarActions(WindowMenus::build(
+        this,
+        {{QStringLiteral("mnuBack"), QStringLiteral("Back"), [this] { mnuBack_Click(); }},
+         {QStringLiteral("mnuExit"), QStringLiteral("E&xit"), [this] { mnuExit_Click(); }}},
+        WindowMenus::UpdateAccessKey::U, QStringLiteral("mnumakemoney")));
+}
+
+void SunSignResultWindow::buildHeader()
+{
+    QFrame *header = band(this, QStringLiteral("fraHeader"), 0, 615, m_layout.band);
+    Label61 = Banners::forumBanner(header);
+    Label61->setGeometry(Twips::rect(120, 120, 7800, 465));
+    Look::setTextColor(Label61, Qt::white);
+}
+
+QLabel *SunSignResultWindow::heading(QWidget *page, const QString &name, const QString &caption,
+                                     int left, int top, const QColor &color, qreal pointSize)
+{
+    auto *label = new QLabel(caption, page);
+    label->setObjectName(name);
+    label->setAccessibleName(caption);
+    label->setFont(Look::verdana(pointSize, true, true));
+    Look::setTextColor(label, color);
+    label->move(Twips::toPixelsX(left), Twips::toPixelsY(top));
+    label->adjustSize();
+    return label;
+}
+
+QLabel *SunSignResultWindow::valueLabel(QWidget *page, const QString &name, const QString &meaning,
+                                        int top, int width, int height)
+{
+    auto *label = new QLabel(page);
+    label->setObjectName(name);
+    label->setAccessibleName(meaning);
+    label->setFont(Look::verdana(8.25, true));
+    Look::setBackground(label, Qt::white);
+    Look::setTextColor(label, m_layout.valueText);
+    label->setGeometry(Twips::rect(ValueLeft, top, width, height));
+    return label;
+}
+
+QPlainTextEdit *SunSignResultWindow::textBox(QWidget *page, const QString &name,
+                                             const QString &meaning, const Box &box)
+{
+    auto *edit = new QPlainTextEdit(page);
+    edit->setObjectName(name);
+    edit->setAccessibleName(meaning);
+    edit->setReadOnly(true);
+    edit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    edit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    edit->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    Look::setBackground(edit, m_layout.band);
+    Look::setTextColor(edit, Qt::white);
+    edit->setGeometry(twips(box));
+    return edit;
+}
+
+void SunSignResultWindow::buildCard(QWidget *page)
+{
+    using Self = SunSignResultWindow;
+    struct Row
+    {
+        const char *heading;
+        const char *caption;
+        const char *value;
+        QLabel *Self::*label;
+    };
+    // clang-format off
+    static constexpr std::array<Row, 6> Rows = {{
+        {"Label15", "Your Sun Sign", "lblSunSign",              &Self::lblSunSign},
+        {"Label11", "Element",       "lblSunSignElement",       &Self::lblSunSignElement},
+        {"Label27", "Birthstone",    "lblSunSignBirthStone",    &Self::lblSunSignBirthStone},
+        {"Label23", "Lucky Number",  "lblSunSignNumber",        &Self::lblSunSignNumber},
+        {"Label21", "Lucky Day",     "lblSunSignDay",           &Self::lblSunSignDay},
+        {"Label17", "Compatibility", "lblSunSignCompatibility", &Self::lblSunSignCompatibility},
+    }};
+    // clang-format on
+    for (std::size_t i = 0; i < Rows.size(); ++i) {
+        const Row &row = Rows[i];
+        const QString caption = QLatin1String(row.caption);
+        heading(page, QLatin1String(row.heading), caption, HeadingLeft, m_layout.headingTops[i],
+                m_layout.headingText);
+        const bool sign = i == 0;
+        this->*row.label = valueLabel(page, QLatin1String(row.value), caption,
+                                      m_layout.valueTops[i], sign ? 1125 : 1020, sign ? 240 : 195);
+    }
+    lblSunSign->setFont(Look::verdana(9.75, true));
+    Look::setTextColor(lblSunSign, m_layout.signText);
+
+    const Box &positive = m_layout.positiveBox;
+    const Box &negative = m_layout.negativeBox;
+    heading(page, QStringLiteral("Label13"), QStringLiteral("Positive Traits"), positive.left,
+            positive.top - 240, m_layout.headingText);
+    txtSunSignPositiveTraits = textBox(page, QStringLiteral("txtSunSignPositiveTraits"),
+                                       QStringLiteral("Positive Traits"), positive);
+    heading(page, QStringLiteral("Label10"), QStringLiteral("Negative Traits"), negative.left,
+            negative.top - 240, m_layout.headingText);
+    txtSunSignNegativeTraits = textBox(page, QStringLiteral("txtSunSignNegativeTraits"),
+                                       QStringLiteral("Negative Traits"), negative);
+
+    picSunSign = new QLabel(page);
+    picSunSign->setObjectName(QStringLiteral("picSunSign"));
+    picSunSign->setAccessibleName(QStringLiteral("Picture of your sun sign"));
+    picSunSign->setAlignment(Qt::AlignCenter);
+    picSunSign->setGeometry(Twips::rect(4680, 160, 3000, 3000));
+}
+
+void SunSignResultWindow::buildProfile(QWidget *page)
+{
+    const Box &box = m_layout.profileHeadingBox;
+    QLabel *label = heading(page, QStringLiteral("Label1"), QLatin1String(m_layout.profileHeading),
+                            box.left, box.top, m_layout.profileHeadingText, 11.25);
+    label->resize(Twips::size(box.width, box.height));
+    fitText(label);
+    txtLoveProfile = textBox(page, QStringLiteral("txtLoveProfile"),
+                             QLatin1String(m_layout.profileTab).trimmed(), m_layout.profileBox);
+}
+
+void SunSignResultWindow::buildFooter()
+{
+    QFrame *footer = band(this, QStringLiteral("fraFooter"), m_layout.footerTop,
+                          m_layout.footerHeight, m_layout.band);
+    // Both offers share one place; the co-branding one, made later, covers the other.
+    lblFullBrand = Banners::fullBrandLabel(footer);
+    lblFullBrand->setGeometry(Twips::rect(120, m_layout.fullBrandTop, 6105, 615));
+    lblCobrand = Banners::coBrandLabel(footer);
+    lblCobrand->setGeometry(Twips::rect(120, m_layout.coBrandTop, 6105, 615));
+    for (QLabel *offer : {static_cast<QLabel *>(lblFullBrand), static_cast<QLabel *>(lblCobrand)}) {
+        Look::setBackground(offer, m_layout.band);
+        Look::setTextColor(offer, Qt::white);
+    }
+
+    cmdBack = new QPushButton(QStringLiteral("&Back"), footer);
+    cmdBack->setObjectName(QStringLiteral("cmdBack"));
+    cmdBack->setAccessibleName(QStringLiteral("Back"));
+    cmdBack->setGeometry(Twips::rect(6600, m_layout.backTop, 1215, 375));
+    connect(cmdBack, &QPushButton::clicked, this, &SunSignResultWindow::cmdBack_Click);
+}
+
+void SunSignResultWindow::FillSunSignResult(const SignPictureList &pictures,
+                                            ProfileText profileText)
+{
+    const std::optional<kesto::ZodiacSign> found =
+        kesto::signFromDisplayName(ReadingState::CurrentSunSign.toStdString());
+    if (!found)
+        return;
+    const kesto::ZodiacSign sign = *found;
+    const kesto::SignAttributeRow &attributes = kesto::SignAttributes(sign);
+    const kesto::TraitTexts traits = kesto::SunSignTraits(sign);
+
+    auto show = [](QLabel *label, const QString &value) {
+        label->setText(value);
+        fitText(label);
+    };
+    show(lblSunSign, ReadingState::CurrentSunSign);
+    show(lblSunSignElement, text(attributes.element));
+    show(lblSunSignNumber, text(attributes.luckyNumber));
+    show(lblSunSignDay, text(attributes.luckyDay));
+    show(lblSunSignCompatibility, text(attributes.compatibility));
+    show(lblSunSignBirthStone, text(attributes.birthstone));
+    txtSunSignPositiveTraits->setPlainText(text(traits.positive));
+    txtSunSignNegativeTraits->setPlainText(text(traits.negative));
+    picSunSign->setPixmap(pictures.picture(kesto::ordinal(sign)));
+    // The paragraphs of a profile are parted by CR LF pairs, which the box takes as one break.
+    txtLoveProfile->setPlainText(profileText(sign));
+}
+
+void SunSignResultWindow::cmdBack_Click()
+{
+    frmMDI *main = mdi();
+    main->readingWindow(m_layout.input)->showInMdi();
+    unload();
+    // Unloading brought the welcome panel back; the input window stands in its place.
+    main->setWelcomePanelVisible(false);
+}
+
+void SunSignResultWindow::mnuBack_Click()
+{
+    cmdBack_Click();
+}
+
+void SunSignResultWindow::mnuExit_Click()
+{
+    unload();
+}
+
+void runSunSignReading(frmMDI *mdi, BirthDataWindow *input, const SignPictureList &pictures,
+                       ReadingWindowId resultId, SunSignResultWindow::ProfileText profileText)
+{
+    const BirthData data = input->birthData();
+    if (const std::optional<kesto::ZodiacSign> sign = kesto::SunSignFromDate(data.day, data.month))
+        ReadingState::CurrentSunSign = text(kesto::displayName(*sign));
+
+    auto *result = static_cast<SunSignResultWindow *>(mdi->readingWindow(resultId));
+    result->FillSunSignResult(pictures, profileText);
+    input->hideInMdi();
+    result->showInMdi();
+    mdi->setWelcomePanelVisible(false);
+    mdi->updateMenuBar();
+}

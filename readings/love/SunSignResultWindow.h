@@ -1,0 +1,111 @@
+#pragma once
+
+#include "app/ReadingWindow.h"
+#include "app/ReadingWindowId.h"
+#include "zodiac/ZodiacSign.h"
+
+#include <QColor>
+
+#include <array>
+
+class BirthDataWindow;
+class ClickableLabel;
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
+class QTabWidget;
+class SignPictureList;
+
+// The result window of the two sun-sign readings, Love and Romance Astrology: the sign's card
+// on the first tab, the reading's profile on the second. The reading fills it before showing it.
+class SunSignResultWindow : public ReadingWindow
+{
+    Q_OBJECT
+
+public:
+    struct Box
+    {
+        int left;
+        int top;
+        int width;
+        int height;
+    };
+
+    // What the two windows do not share; positions and sizes in twips.
+    struct Layout
+    {
+        const char *objectName;
+        const char *caption;
+        ReadingWindowId input; // where Back leads
+        int clientHeight;
+        int tabHeight;
+        const char *profileTab;
+        const char *profileHeading;
+        Box profileHeadingBox;
+        Box profileBox;
+        // The six rows: sign, Element, Birthstone, Lucky Number, Lucky Day, Compatibility.
+        std::array<int, 6> headingTops;
+        std::array<int, 6> valueTops;
+        Box positiveBox; // each trait box has its heading just above it
+        Box negativeBox;
+        int footerTop;
+        int footerHeight;
+        int backTop;
+        int fullBrandTop;
+        int coBrandTop;
+        QColor band; // header, footer, text boxes, promotional labels
+        QColor headingText;
+        QColor profileHeadingText;
+        QColor valueText;
+        QColor signText;
+    };
+
+    using ProfileText = QString (*)(kesto::ZodiacSign);
+
+    // Sets every value for the sign named in ReadingState::CurrentSunSign, in the reading's
+    // order, the picture from the input window's own list. Leaves the window as it is if no
+    // sign has that name.
+    void FillSunSignResult(const SignPictureList &pictures, ProfileText profileText);
+
+    void cmdBack_Click();
+    void mnuBack_Click();
+    void mnuExit_Click();
+
+protected:
+    SunSignResultWindow(frmMDI *mdi, const Layout &layout);
+
+private:
+    void buildHeader();
+    void buildCard(QWidget *page);
+    void buildProfile(QWidget *page);
+    void buildFooter();
+    QLabel *heading(QWidget *page, const QString &name, const QString &caption, int left, int top,
+                    const QColor &color, qreal pointSize = 8.25);
+    QLabel *valueLabel(QWidget *page, const QString &name, const QString &meaning, int top,
+                       int width, int height);
+    QPlainTextEdit *textBox(QWidget *page, const QString &name, const QString &meaning,
+                            const Box &box);
+
+    const Layout &m_layout;
+
+    ClickableLabel *Label61 = nullptr;
+    QTabWidget *SSTab1 = nullptr;
+    QLabel *lblSunSign = nullptr;
+    QLabel *lblSunSignElement = nullptr;
+    QLabel *lblSunSignBirthStone = nullptr;
+    QLabel *lblSunSignNumber = nullptr;
+    QLabel *lblSunSignDay = nullptr;
+    QLabel *lblSunSignCompatibility = nullptr;
+    QPlainTextEdit *txtSunSignPositiveTraits = nullptr;
+    QPlainTextEdit *txtSunSignNegativeTraits = nullptr;
+    QLabel *picSunSign = nullptr;
+    QPlainTextEdit *txtLoveProfile = nullptr;
+    ClickableLabel *lblFullBrand = nullptr;
+    ClickableLabel *lblCobrand = nullptr;
+    QPushButton *cmdBack = nullptr;
+};
+
+// Next of a sun-sign input window once its entries have passed: finds the sign, fills the
+// result window and shows it in place of the input window.
+void runSunSignReading(frmMDI *mdi, BirthDataWindow *input, const SignPictureList &pictures,
+                       ReadingWindowId resultId, SunSignResultWindow::ProfileText profileText);
