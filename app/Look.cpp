@@ -1,6 +1,8 @@
 #include "Look.h"
 
 #include <QFont>
+#include <QPainter>
+#include <QPainterPath>
 #include <QPalette>
 #include <QWidget>
 
@@ -23,6 +25,21 @@ void installFontSubstitutes()
                                {QStringLiteral("DejaVu Sans"),
                                 QStringLiteral("Bitstream Vera Sans"),
                                 QStringLiteral("Liberation Sans")});
+}
+
+QPixmap heart(int side)
+{
+    QPixmap picture(side, side);
+    picture.fill(Qt::transparent);
+    QPainter painter(&picture);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const qreal s = side;
+    QPainterPath path;
+    path.moveTo(s / 2, s * 0.85);
+    path.cubicTo(s * 0.05, s * 0.5, s * 0.1, s * 0.1, s / 2, s * 0.3);
+    path.cubicTo(s * 0.9, s * 0.1, s * 0.95, s * 0.5, s / 2, s * 0.85);
+    painter.fillPath(path, QColor(220, 40, 90));
+    return picture;
 }
 
 void setBackground(QWidget *widget, const QColor &color)

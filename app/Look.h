@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QPixmap>
 
 class QWidget;
 
@@ -13,6 +14,9 @@ QFont verdana(qreal pointSize, bool bold = false, bool underline = false);
 
 // Registers the stand-ins for Verdana. Called once before any window is built.
 void installFontSubstitutes();
+
+// The program's emblem: a heart, for the window icon and the reading buttons.
+QPixmap heart(int side);
 
 void setBackground(QWidget *widget, const QColor &color);
 void setTextColor(QWidget *widget, const QColor &color);

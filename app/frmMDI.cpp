@@ -25,8 +25,6 @@
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QMouseEvent>
-#include <QPainter>
-#include <QPainterPath>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -94,22 +92,6 @@ std::optional<ReadingWindowId> readingOfCaption(int index)
     default:
         return std::nullopt;
     }
-}
-
-// A small heart beside each reading button.
-QPixmap heartPicture(int side, const QColor &color)
-{
-    QPixmap picture(side, side);
-    picture.fill(Qt::transparent);
-    QPainter painter(&picture);
-    painter.setRenderHint(QPainter::Antialiasing);
-    const qreal s = side;
-    QPainterPath heart;
-    heart.moveTo(s / 2, s * 0.85);
-    heart.cubicTo(s * 0.05, s * 0.5, s * 0.1, s * 0.1, s / 2, s * 0.3);
-    heart.cubicTo(s * 0.9, s * 0.1, s * 0.95, s * 0.5, s / 2, s * 0.85);
-    painter.fillPath(heart, color);
-    return picture;
 }
 
 QWidget *panel(QWidget *parent, const QString &name, int heightTwips)
@@ -182,19 +164,19 @@ void frmMDI::buildPanels()
     picButtonContainer->setObjectName(QStringLiteral("picButtonContainer"));
     picButtonContainer->setFrameShape(QFrame::StyledPanel);
     for (int i = 0; i < 4; ++i) {
-        const ReadingButton &spec = ReadingButtons[static_cast<std::size_t>(i)];
-        auto *button = new QPushButton(QString::fromLatin1(spec.caption), picButtonContainer);
+        const ReadingButton &design = ReadingButtons[static_cast<std::size_t>(i)];
+        auto *button = new QPushButton(QString::fromLatin1(design.caption), picButtonContainer);
         name(button, QStringLiteral("cmdSelectOption_%1").arg(i), button->text());
         button->setFont(Look::verdana(8.25, true));
-        button->setGeometry(Twips::rect(spec.left, 188, 1890, 495));
+        button->setGeometry(Twips::rect(design.left, 188, 1890, 495));
         Look::setBackground(button, QColor(192, 192, 192));
         connect(button, &QPushButton::clicked, this, [this, i] { cmdSelectOption_Click(i); });
         cmdSelectOption[static_cast<std::size_t>(i)] = button;
 
         auto *picture = new QLabel(picButtonContainer);
         picture->setObjectName(QStringLiteral("picDecoration_%1").arg(i));
-        picture->setPixmap(heartPicture(Twips::toPixelsY(375), QColor(220, 40, 90)));
-        picture->setGeometry(Twips::rect(spec.left - 480, 248, 400, 375));
+        picture->setPixmap(Look::heart(Twips::toPixelsY(375)));
+        picture->setGeometry(Twips::rect(design.left - 480, 248, 400, 375));
     }
 
     picMain = panel(central, QStringLiteral("picMain"), WelcomePanelHeight);
@@ -202,11 +184,11 @@ void frmMDI::buildPanels()
     picMain->setMouseTracking(true);
     picMain->installEventFilter(this);
     for (int i = 0; i < 7; ++i) {
-        const WelcomeCaption &spec = WelcomeCaptions[static_cast<std::size_t>(i)];
-        auto *label = new ClickableLabel(QString::fromLatin1(spec.text), picMain);
+        const WelcomeCaption &design = WelcomeCaptions[static_cast<std::size_t>(i)];
+        auto *label = new ClickableLabel(QString::fromLatin1(design.text), picMain);
         name(label, QStringLiteral("lblCaption_%1").arg(i), label->text());
-        label->setFont(Look::verdana(spec.pointSize, true));
-        Look::setTextColor(label, spec.color);
+        label->setFont(Look::verdana(design.pointSize, true));
+        Look::setTextColor(label, design.color);
         label->setWordWrap(i == 1); // the one caption of two lines
         label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
         label->setMouseTracking(true);
@@ -271,19 +253,19 @@ void frmMDI::MDIForm_Load()
     lblVelmoraBanner->setGeometry(Twips::rect(centredLeft(bannerWidth), 60, bannerWidth, 440));
     picButtonContainer->setGeometry(Twips::rect(centredLeft(10935), 50, 10935, 800));
     for (int i = 0; i < 7; ++i) {
-        const WelcomeCaption &spec = WelcomeCaptions[static_cast<std::size_t>(i)];
+        const WelcomeCaption &design = WelcomeCaptions[static_cast<std::size_t>(i)];
         QLabel *label = lblCaption[static_cast<std::size_t>(i)];
         // A caption is never clipped: where the font runs wider than the design allowed, the
         // label grows, still centred on the screen.
-        int width = spec.width;
-        int height = spec.height;
+        int width = design.width;
+        int height = design.height;
         if (label->wordWrap()) {
             height = std::max(height,
                               Twips::fromPixelsY(label->heightForWidth(Twips::toPixelsX(width))));
         } else {
             width = std::max(width, Twips::fromPixelsX(label->sizeHint().width()));
         }
-        label->setGeometry(Twips::rect(centredLeft(width), spec.top, width, height));
+        label->setGeometry(Twips::rect(centredLeft(width), design.top, width, height));
     }
     cmdMdiExit->setGeometry(Twips::rect(screenWidth - (1335 + 120), 120, 1335, 495));
     Label7->setGeometry(Twips::rect(120, 60, std::max(0, screenWidth - 1335 - 480), 615));

@@ -4,6 +4,7 @@
 #include "frmMDI.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QScreen>
 
 int main(int argc, char *argv[])
@@ -11,6 +12,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("kesto-astrology"));
     Look::installFontSubstitutes();
+    QApplication::setWindowIcon(QIcon(Look::heart(64)));
     QtPlatform platform;
     LockFileInstanceGuard guard;
 
