@@ -42,6 +42,16 @@ QPixmap heart(int side)
     return picture;
 }
 
+void growToFit(QWidget *widget, bool keepCentre)
+{
+    const int needed = widget->sizeHint().width();
+    const QRect place = widget->geometry();
+    if (needed <= place.width())
+        return;
+    const int left = keepCentre ? place.center().x() - needed / 2 : place.left();
+    widget->setGeometry(left, place.top(), needed, place.height());
+}
+
 void setBackground(QWidget *widget, const QColor &color)
 {
     QPalette palette = widget->palette();

@@ -18,6 +18,10 @@ void installFontSubstitutes();
 // The program's emblem: a heart, for the window icon and the reading buttons.
 QPixmap heart(int side);
 
+// Where the stand-in font runs wider than the design allowed, a one-line control grows to show
+// all of its text, keeping its left edge, or its centre when `keepCentre` is set.
+void growToFit(QWidget *widget, bool keepCentre = false);
+
 void setBackground(QWidget *widget, const QColor &color);
 void setTextColor(QWidget *widget, const QColor &color);
 

@@ -16,7 +16,9 @@ frmDonate::frmDonate(QWidget *parent)
     setWindowTitle(QStringLiteral("Support Kesto Astrology Suite"));
     setModal(true);
     setFont(Look::verdana(8.25));
-    setFixedSize(Twips::size(5400, 4200));
+    Look::setBackground(this, Qt::black);
+    Look::setTextColor(this, Qt::white);
+    setFixedSize(Twips::size(5400, 3990));
 
     auto *intro = new QLabel(
         QStringLiteral("Kesto Astrology Suite is free. If its readings brought you a smile, a "
@@ -25,6 +27,8 @@ frmDonate::frmDonate(QWidget *parent)
         this);
     intro->setObjectName(QStringLiteral("lblIntro"));
     intro->setWordWrap(true);
+    intro->setFont(Look::verdana(8.25, true));
+    Look::setTextColor(intro, QColor(0, 255, 255));
     intro->setGeometry(Twips::rect(240, 180, 4920, 900));
 
     lstAmounts = new QListWidget(this);
@@ -35,6 +39,10 @@ frmDonate::frmDonate(QWidget *parent)
                           QStringLiteral("US$ 25 - a new reading in the next version"),
                           QStringLiteral("US$ 50 - a patron of the stars")});
     lstAmounts->setCurrentRow(0);
+    QPalette list = lstAmounts->palette();
+    list.setColor(QPalette::Base, Qt::white);
+    list.setColor(QPalette::Text, Qt::black);
+    lstAmounts->setPalette(list);
     lstAmounts->setGeometry(Twips::rect(240, 1200, 4920, 1800));
 
     auto *donate = new QPushButton(QStringLiteral("&Donate Now"), this);

@@ -169,7 +169,10 @@ void frmMDI::buildPanels()
         name(button, QStringLiteral("cmdSelectOption_%1").arg(i), button->text());
         button->setFont(Look::verdana(8.25, true));
         button->setGeometry(Twips::rect(design.left, 188, 1890, 495));
-        Look::setBackground(button, QColor(192, 192, 192));
+        Look::growToFit(button, true);
+        QPalette grey = button->palette();
+        grey.setColor(QPalette::Button, QColor(192, 192, 192));
+        button->setPalette(grey);
         connect(button, &QPushButton::clicked, this, [this, i] { cmdSelectOption_Click(i); });
         cmdSelectOption[static_cast<std::size_t>(i)] = button;
 

@@ -15,6 +15,8 @@
 
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QStyle>
 #include <QPushButton>
 #include <QTabWidget>
 
@@ -32,12 +34,6 @@ QString text(std::string_view value)
 QRect twips(const SunSignResultWindow::Box &box)
 {
     return Twips::rect(box.left, box.top, box.width, box.height);
-}
-
-// Labels keep their place and grow to show the whole of their text.
-void fitText(QLabel *label)
-{
-    label->resize(label->sizeHint().expandedTo(label->size()));
 }
 
 QFrame *band(QWidget *parent, const QString &name, int top, int height, const QColor &color)
@@ -133,6 +129,8 @@ QPlainTextEdit *SunSignResultWindow::textBox(QWidget *page, const QString &name,
     edit->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     Look::setBackground(edit, m_layout.band);
     Look::setTextColor(edit, Qt::white);
+    // The scroll bar keeps the desktop's colours: white arrows on its grey would not show.
+    edit->verticalScrollBar()->setPalette(edit->style()->standardPalette());
     edit->setGeometry(twips(box));
     return edit;
 }
@@ -193,7 +191,7 @@ void SunSignResultWindow::buildProfile(QWidget *page)
     QLabel *label = heading(page, QStringLiteral("Label1"), QLatin1String(m_layout.profileHeading),
                             box.left, box.top, m_layout.profileHeadingText, 11.25);
     label->resize(Twips::size(box.width, box.height));
-    fitText(label);
+    Look::growToFit(label);
     txtLoveProfile = textBox(page, QStringLiteral("txtLoveProfile"),
                              QLatin1String(m_layout.profileTab).trimmed(), m_layout.profileBox);
 }
@@ -232,7 +230,7 @@ void SunSignResultWindow::FillSunSignResult(const SignPictureList &pictures,
 
     auto show = [](QLabel *label, const QString &value) {
         label->setText(value);
-        fitText(label);
+        Look::growToFit(label);
     };
     show(lblSunSign, ReadingState::CurrentSunSign);
     show(lblSunSignElement, text(attributes.element));

@@ -46,6 +46,7 @@ QLabel *label(QWidget *parent, const TableSignResultWindow::LabelLook &look, qre
     label->setFont(Look::verdana(pointSize, true));
     Look::setTextColor(label, look.color);
     label->setGeometry(inPixels(look.place));
+    Look::growToFit(label, true);
     return label;
 }
 
