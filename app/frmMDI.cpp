@@ -301,7 +301,8 @@ ReadingWindow *frmMDI::readingWindow(ReadingWindowId id)
         QPointer<ReadingWindow> &current = m_windows[static_cast<std::size_t>(id)];
         if (current == closed)
             current = nullptr;
-        updateMenuBar();
+        // The closing window is still the active one: look again once it has gone.
+        QMetaObject::invokeMethod(this, &frmMDI::updateMenuBar, Qt::QueuedConnection);
     });
 
     auto *frame = new QMdiSubWindow;

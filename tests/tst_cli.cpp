@@ -212,9 +212,9 @@ void TestCli::textReadings_data()
     QTest::addColumn<QString>("reading");
     QTest::addColumn<int>("month");
 
-    for (const char *reading : {"love", "romance"}) {
+    for (const QString &reading : {QStringLiteral("love"), QStringLiteral("romance")}) {
         for (int month = 1; month <= 12; ++month)
-            QTest::addRow("%s %d", reading, month) << QString::fromLatin1(reading) << month;
+            QTest::addRow("%s %d", qPrintable(reading), month) << reading << month;
     }
 }
 
