@@ -98,6 +98,7 @@ void TestEros::refusedInput_data()
     QTest::newRow("month in lower case")     << "1940"        << "january"  << "1";
     QTest::newRow("month as a number")       << "1940"        << "1"        << "1";
     QTest::newRow("day with a fraction")     << "1940"        << "January"  << "1.5";
+    QTest::newRow("day with two signs")      << "1940"        << "March"    << "+-1";
     // clang-format on
 }
 

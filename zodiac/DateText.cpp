@@ -43,8 +43,12 @@ bool equalsIgnoringCase(std::string_view a, std::string_view b)
 std::optional<int> parseWholeNumber(std::string_view text)
 {
     text = trimmed(text);
-    if (!text.empty() && text.front() == '+')
+    // One sign at most: from_chars takes a minus but not a plus, so a "+-2" must not get by.
+    if (!text.empty() && text.front() == '+') {
         text.remove_prefix(1);
+        if (!text.empty() && text.front() == '-')
+            return std::nullopt;
+    }
     if (text.empty())
         return std::nullopt;
     int value = 0;
