@@ -61,11 +61,36 @@ std::optional<int> parseWholeNumber(std::string_view text)
 
 std::optional<int> monthFromName(std::string_view name)
 {
-    for (std::size_t i = 0; i < MonthNames.size(); ++i) {
-        if (MonthNames[i] == name)
-            return static_cast<int>(i) + 1;
+    // Every lookup of the sign tables passes here: the second letter and the length single out
+    // the one name to compare with.
+    if (name.size() < 3)
+        return std::nullopt;
+    int month = 0;
+    switch (name[1]) {
+    case 'a': // January, March, May
+        month = name.size() == 7 ? 1 : name.size() == 5 ? 3 : 5;
+        break;
+    case 'e': // February, September, December
+        month = name[0] == 'F' ? 2 : name[0] == 'S' ? 9 : 12;
+        break;
+    case 'p':
+        month = 4;
+        break;
+    case 'u': // June, July, August
+        month = name[0] == 'A' ? 8 : name[2] == 'n' ? 6 : 7;
+        break;
+    case 'c':
+        month = 10;
+        break;
+    case 'o':
+        month = 11;
+        break;
+    default:
+        return std::nullopt;
     }
-    return std::nullopt;
+    if (MonthNames[static_cast<std::size_t>(month - 1)] != name)
+        return std::nullopt;
+    return month;
 }
 
 std::string_view monthName(int month)

@@ -9,6 +9,23 @@ namespace kesto {
 // text (including numbers too large for an int).
 std::optional<int> parseWholeNumber(std::string_view text);
 
+// The same, with the lists' plain numbers ("1984", "29") read inline: the sign lookups read two
+// of them on every call.
+inline std::optional<int> parseListNumber(std::string_view text)
+{
+    if (!text.empty() && text.size() <= 9) {
+        unsigned value = 0;
+        for (char c : text) {
+            const unsigned digit = static_cast<unsigned>(c) - '0';
+            if (digit > 9)
+                return parseWholeNumber(text);
+            value = value * 10 + digit;
+        }
+        return static_cast<int>(value);
+    }
+    return parseWholeNumber(text);
+}
+
 // 1..12 for "January".."December", compared exactly and case-sensitively.
 std::optional<int> monthFromName(std::string_view name);
 

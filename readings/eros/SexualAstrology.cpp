@@ -7,20 +7,18 @@ namespace kesto {
 std::optional<ZodiacSign> FindErosSign(std::string_view yearText, std::string_view monthText,
                                        std::string_view dayText)
 {
-    const std::optional<int> year = parseWholeNumber(yearText);
+    static const SignDayIndex days(erosTable());
+    const std::optional<int> year = parseListNumber(yearText);
     if (!year)
-        return std::nullopt;
-    const SignChangeRow *row = findRow(erosTable(), *year);
-    if (!row)
         return std::nullopt;
     const std::optional<int> month = monthFromName(monthText);
     if (!month)
         return std::nullopt;
     // Every day number has a sign, even 30 February: the day list offers 1 to 31 in every month.
-    const std::optional<int> day = parseWholeNumber(dayText);
+    const std::optional<int> day = parseListNumber(dayText);
     if (!day)
         return std::nullopt;
-    return signOnDay(*row, *month, *day);
+    return days.sign(*year, *month, *day);
 }
 
 } // namespace kesto

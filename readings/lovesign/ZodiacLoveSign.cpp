@@ -11,19 +11,17 @@ namespace {
 std::optional<ZodiacSign> findInBlock(int firstYear, int lastYear, std::string_view yearText,
                                       std::string_view monthText, std::string_view dayText)
 {
-    const std::optional<int> year = parseWholeNumber(yearText);
+    static const SignDayIndex days(venusTable());
+    const std::optional<int> year = parseListNumber(yearText);
     if (!year || *year < firstYear || *year > lastYear)
-        return std::nullopt;
-    const SignChangeRow *row = findRow(venusTable(), *year);
-    if (!row)
         return std::nullopt;
     const std::optional<int> month = monthFromName(monthText);
     if (!month)
         return std::nullopt;
-    const std::optional<int> day = parseWholeNumber(dayText);
+    const std::optional<int> day = parseListNumber(dayText);
     if (!day)
         return std::nullopt;
-    return signOnDay(*row, *month, *day);
+    return days.sign(*year, *month, *day);
 }
 
 } // namespace
