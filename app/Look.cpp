@@ -1,5 +1,6 @@
 #include "Look.h"
 
+#include <QAbstractButton>
 #include <QFont>
 #include <QPainter>
 #include <QPainterPath>
@@ -44,7 +45,10 @@ QPixmap heart(int side)
 
 void growToFit(QWidget *widget, bool keepCentre)
 {
-    const int needed = widget->sizeHint().width();
+    widget->ensurePolished(); // the style's own margins count too
+    // A button's caption also wants some air inside its frame.
+    const int air = qobject_cast<QAbstractButton *>(widget) ? 6 : 0;
+    const int needed = widget->sizeHint().width() + air;
     const QRect place = widget->geometry();
     if (needed <= place.width())
         return;
