@@ -11,8 +11,7 @@ class AccessibleClickableLabel : public QAccessibleWidget
 public:
     explicit AccessibleClickableLabel(ClickableLabel *label)
         : QAccessibleWidget(label, QAccessible::Link)
-    {
-    }
+    { }
 
     QString text(QAccessible::Text kind) const override
     {

@@ -100,9 +100,10 @@ void BirthDataWindow::buildBrandStrip(QWidget *parent, int widthTwips, int heigh
     const int half = (widthTwips - 360) / 2;
     ClickableLabel *fullBrand = Banners::fullBrandLabel(parent);
     fullBrand->setGeometry(Twips::rect(120, 45, half, heightTwips - 90));
-    ClickableLabel *coBrand = Banners::coBrandLabel(
-        parent, m_reading == kesto::Reading::ZodiacLoveSign ? Banners::CoBrandSpacing::Joined
-                                                            : Banners::CoBrandSpacing::Spaced);
+    ClickableLabel *coBrand = Banners::coBrandLabel(parent,
+                                                    m_reading == kesto::Reading::ZodiacLoveSign
+                                                        ? Banners::CoBrandSpacing::Joined
+                                                        : Banners::CoBrandSpacing::Spaced);
     coBrand->setGeometry(Twips::rect(240 + half, 45, half, heightTwips - 90));
     if (kesto::usesThreeNameFields(m_reading)) {
         // The sun-sign windows leave the offers a shallow strip.
@@ -131,8 +132,8 @@ void BirthDataWindow::buildSunSignLayout(const WindowLook &look)
     fixedLabel(QStringLiteral(" Last Name"), names, Twips::rect(90, 900, 1140, 240));
     txtFirstName = nameField(QStringLiteral("txtFirstName"), QStringLiteral("First Name"), names);
     txtFirstName->setGeometry(Twips::rect(1260, 270, 1590, 285));
-    txtMiddleName
-        = nameField(QStringLiteral("txtMiddleName"), QStringLiteral("Middle Name"), names);
+    txtMiddleName =
+        nameField(QStringLiteral("txtMiddleName"), QStringLiteral("Middle Name"), names);
     txtMiddleName->setGeometry(Twips::rect(1260, 570, 1590, 285));
     txtLastName = nameField(QStringLiteral("txtLastName"), QStringLiteral("Last Name"), names);
     txtLastName->setGeometry(Twips::rect(1260, 870, 1590, 285));
@@ -268,8 +269,8 @@ bool BirthDataWindow::ValidateBirthData()
     if (txtName->text().isEmpty())
         return refuse(txtName, "Please Enter Your Name"), false;
     // The date messages leave the focus where it is.
-    const kesto::DateRefusal refusal
-        = kesto::checkBirthDate(m_reading, cboDate->currentIndex() + 1, cboMonth->currentIndex() + 1);
+    const kesto::DateRefusal refusal =
+        kesto::checkBirthDate(m_reading, cboDate->currentIndex() + 1, cboMonth->currentIndex() + 1);
     if (refusal != kesto::DateRefusal::None)
         return refuse(nullptr, kesto::dateRefusalMessage(m_reading, refusal)), false;
     return true;

@@ -188,8 +188,8 @@ void tst_MainWindow::captionsThatOpenNothing()
 
 void tst_MainWindow::captionPressedByAssistiveTechnology()
 {
-    QAccessibleInterface *caption
-        = QAccessible::queryAccessibleInterface(child(m_mdi.get(), "lblCaption_6"));
+    QAccessibleInterface *caption =
+        QAccessible::queryAccessibleInterface(child(m_mdi.get(), "lblCaption_6"));
     QVERIFY(caption && caption->actionInterface());
     QCOMPARE(caption->role(), QAccessible::Link);
     QCOMPARE(caption->text(QAccessible::Name), QStringLiteral("Zodiac Love Sign"));

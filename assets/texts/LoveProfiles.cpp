@@ -202,7 +202,7 @@ static_assert(inZodiacOrder(), "love profiles must be listed Aries to Pisces");
 const LoveProfilePieces &loveProfilePieces(ZodiacSign sign)
 {
     // A value outside the enum gets an empty profile rather than a read past the table.
-    static constexpr LoveProfilePieces NoProfile{PieceJoin::Direct, {}};
+    static constexpr LoveProfilePieces NoProfile {PieceJoin::Direct, {}};
     const int index = ordinal(sign) - 1;
     if (index < 0 || index >= static_cast<int>(Profiles.size()))
         return NoProfile;

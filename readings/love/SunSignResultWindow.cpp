@@ -15,9 +15,9 @@
 
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QStyle>
-#include <QPushButton>
 #include <QTabWidget>
 
 namespace {

@@ -68,7 +68,9 @@ QString fromView(std::string_view text)
 } // namespace
 
 TableSignResultWindow::TableSignResultWindow(frmMDI *mdi, const Layout &layout)
-    : ReadingWindow(mdi), m_input(layout.input), m_describe(layout.describe)
+    : ReadingWindow(mdi)
+    , m_input(layout.input)
+    , m_describe(layout.describe)
 {
     const QString caption = QLatin1String(layout.caption);
     name(this, layout.name, caption);

@@ -39,7 +39,7 @@ public:
         int clientHeight;
         QColor background;
         QRect bannerStrip; // Frame2, holding the forum banner
-        QRect offerStrip; // Frame5, holding the two offers
+        QRect offerStrip;  // Frame5, holding the two offers
         Banners::CoBrandSpacing coBrandSpacing;
         const char *frameName;
         const char *frameCaption;

@@ -83,7 +83,9 @@ const ElementColours &coloursOf(Element element)
 class StarSequence
 {
 public:
-    explicit StarSequence(std::uint32_t seed) : m_state(seed * 2654435761u + 12345u) { }
+    explicit StarSequence(std::uint32_t seed)
+        : m_state(seed * 2654435761u + 12345u)
+    { }
     double next()
     {
         m_state = m_state * 1664525u + 1013904223u;
@@ -178,7 +180,7 @@ QImage drawSign(const SignPicture &sign, std::uint32_t seed, const QString &fami
     painter.drawEllipse(centre, 87.0, 87.0);
 
     const QPainterPath glyph =
-            glyphPath(sign.glyph, family, QPointF(centre.x(), 84), QSizeF(100, 80));
+        glyphPath(sign.glyph, family, QPointF(centre.x(), 84), QSizeF(100, 80));
     // A soft halo: the outline stroked wide and faint a few times before the glyph itself.
     QColor halo = accent;
     halo.setAlpha(28);

@@ -198,7 +198,8 @@ std::string differenceText(const Row &computed, const Row &kept)
 class Ephemeris
 {
 public:
-    explicit Ephemeris(bool analytical) : m_flags(analytical ? SEFLG_MOSEPH : SEFLG_SWIEPH)
+    explicit Ephemeris(bool analytical)
+        : m_flags(analytical ? SEFLG_MOSEPH : SEFLG_SWIEPH)
     {
         // Default search path: SE_EPHE_PATH from the environment, else the library's own
         // (/usr/share/libswe/ephe on Debian).
