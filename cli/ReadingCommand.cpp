@@ -233,6 +233,16 @@ void appendField(std::string &text, std::string_view label, std::string_view val
     text += '\n';
 }
 
+// "Love Astrology reading for 20 January 1990", then an empty line.
+std::string readingHeading(const ReadingCommand &command, const BirthDate &date)
+{
+    std::string text(command.title);
+    text += " reading for ";
+    text += dateText(date);
+    text += "\n\n";
+    return text;
+}
+
 int showSunSignReading(const ReadingCommand &command, const BirthDate &date, bool json,
                        std::ostream &out, std::ostream &err)
 {
@@ -262,11 +272,7 @@ int showSunSignReading(const ReadingCommand &command, const BirthDate &date, boo
         out << object.finished();
         return ExitSuccess;
     }
-    std::string text;
-    text += command.title;
-    text += " reading for ";
-    text += dateText(date);
-    text += "\n\n";
+    std::string text = readingHeading(command, date);
     appendField(text, "Sign", displayName(*sign));
     appendField(text, "Element", attributes.element);
     appendField(text, "Birthstone", attributes.birthstone);
@@ -300,11 +306,7 @@ int showTableReading(const ReadingCommand &command, const BirthDate &date, bool 
         out << object.finished();
         return ExitSuccess;
     }
-    std::string text;
-    text += command.title;
-    text += " reading for ";
-    text += dateText(date);
-    text += "\n\n";
+    std::string text = readingHeading(command, date);
     appendField(text, "Sign", displayName(*sign));
     text += '\n';
     text += wrapText(description, WrapWidth);

@@ -40,25 +40,21 @@ private slots:
 private:
     BirthDataWindow *open(int reading);
 
-    std::unique_ptr<FakePlatform> m_platform;
-    std::unique_ptr<frmMDI> m_mdi;
+    Desktop m_desktop;
+    FakePlatform *m_platform = nullptr;
+    frmMDI *m_mdi = nullptr;
 };
 
 void tst_InputWindows::init()
 {
-    m_platform = std::make_unique<FakePlatform>();
-    m_mdi = std::make_unique<frmMDI>();
-    m_mdi->resize(1280, 1000);
-    m_mdi->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_mdi.get()));
+    QVERIFY(m_desktop.open());
+    m_platform = &m_desktop.platform();
+    m_mdi = &m_desktop.mdi();
 }
 
 void tst_InputWindows::cleanup()
 {
-    m_mdi->CloseReadingWindows();
-    QCOMPARE(subWindowCount(*m_mdi), 0);
-    m_mdi.reset();
-    m_platform.reset();
+    QCOMPARE(m_desktop.close(), 0);
 }
 
 // Reading buttons: 0 Love, 1 Romance, 2 Sexual Astrology, 3 Zodiac Love Sign.

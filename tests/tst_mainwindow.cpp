@@ -49,26 +49,21 @@ private slots:
     void layoutFollowsTheScreen();
 
 private:
-    std::unique_ptr<FakePlatform> m_platform;
-    std::unique_ptr<frmMDI> m_mdi;
+    Desktop m_desktop;
+    FakePlatform *m_platform = nullptr;
+    frmMDI *m_mdi = nullptr;
 };
 
 void tst_MainWindow::init()
 {
-    m_platform = std::make_unique<FakePlatform>();
-    m_mdi = std::make_unique<frmMDI>();
-    // As maximized on the stand-in 1280 x 1024 screen.
-    m_mdi->resize(1280, 1000);
-    m_mdi->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_mdi.get()));
+    QVERIFY(m_desktop.open());
+    m_platform = &m_desktop.platform();
+    m_mdi = &m_desktop.mdi();
 }
 
 void tst_MainWindow::cleanup()
 {
-    m_mdi->CloseReadingWindows();
-    QCOMPARE(subWindowCount(*m_mdi), 0);
-    m_mdi.reset();
-    m_platform.reset();
+    QCOMPARE(m_desktop.close(), 0);
 }
 
 void tst_MainWindow::caption()
@@ -98,7 +93,7 @@ void tst_MainWindow::readingButtons()
     QFETCH(int, leftTwips);
     QFETCH(QString, window);
 
-    auto *button = child<QPushButton>(m_mdi.get(), QStringLiteral("cmdSelectOption_%1").arg(index));
+    auto *button = child<QPushButton>(m_mdi, QStringLiteral("cmdSelectOption_%1").arg(index));
     QVERIFY(button);
     QCOMPARE(button->text(), caption);
     // 96 dpi: 15 twips to the pixel.
@@ -157,7 +152,7 @@ void tst_MainWindow::welcomeCaptions()
     QFETCH(int, widthTwips);
     QFETCH(QString, opens);
 
-    auto *label = child<ClickableLabel>(m_mdi.get(), QStringLiteral("lblCaption_%1").arg(index));
+    auto *label = child<ClickableLabel>(m_mdi, QStringLiteral("lblCaption_%1").arg(index));
     QVERIFY(label);
     QCOMPARE(label->text(), text);
     QCOMPARE(label->palette().color(QPalette::WindowText), color);
@@ -179,8 +174,7 @@ void tst_MainWindow::welcomeCaptions()
 void tst_MainWindow::captionsThatOpenNothing()
 {
     for (int index : {0, 1, 2}) {
-        QTest::mouseClick(child(m_mdi.get(), QStringLiteral("lblCaption_%1").arg(index)),
-                          Qt::LeftButton);
+        QTest::mouseClick(child(m_mdi, QStringLiteral("lblCaption_%1").arg(index)), Qt::LeftButton);
         QVERIFY(m_mdi->isWelcomePanelVisible());
         QCOMPARE(subWindowCount(*m_mdi), 0);
     }
@@ -189,7 +183,7 @@ void tst_MainWindow::captionsThatOpenNothing()
 void tst_MainWindow::captionPressedByAssistiveTechnology()
 {
     QAccessibleInterface *caption =
-        QAccessible::queryAccessibleInterface(child(m_mdi.get(), "lblCaption_6"));
+        QAccessible::queryAccessibleInterface(child(m_mdi, "lblCaption_6"));
     QVERIFY(caption && caption->actionInterface());
     QCOMPARE(caption->role(), QAccessible::Link);
     QCOMPARE(caption->text(QAccessible::Name), QStringLiteral("Zodiac Love Sign"));
@@ -199,12 +193,12 @@ void tst_MainWindow::captionPressedByAssistiveTechnology()
 
 void tst_MainWindow::hoverUnderline()
 {
-    QWidget *panel = child(m_mdi.get(), QStringLiteral("picMain"));
+    QWidget *panel = child(m_mdi, QStringLiteral("picMain"));
     auto underlined = [this](int index) {
-        return child(m_mdi.get(), QStringLiteral("lblCaption_%1").arg(index))->font().underline();
+        return child(m_mdi, QStringLiteral("lblCaption_%1").arg(index))->font().underline();
     };
     for (int index = 0; index < 7; ++index)
-        QTest::mouseMove(child(m_mdi.get(), QStringLiteral("lblCaption_%1").arg(index)));
+        QTest::mouseMove(child(m_mdi, QStringLiteral("lblCaption_%1").arg(index)));
     for (int index = 0; index < 7; ++index)
         QCOMPARE(underlined(index), index >= 3);
     QTest::mouseMove(panel, QPoint(5, panel->height() - 5));
@@ -321,7 +315,7 @@ void tst_MainWindow::menuCaptions()
         }
         return texts;
     };
-    QCOMPARE(captions(m_mdi.get()),
+    QCOMPARE(captions(m_mdi),
              (QStringList {"&File", "E&xit", "&Help", "&Online Help", "&Visit Us Online", "-",
                            "Check for Software &Update", "-", "&About Software"}));
     m_mdi->cmdSelectOption_Click(0);
@@ -390,7 +384,7 @@ void tst_MainWindow::pageCommands()
     QFETCH(QString, control);
     QFETCH(QString, page);
 
-    QWidget *window = m_mdi.get();
+    QWidget *window = m_mdi;
     if (reading >= 0) {
         m_mdi->cmdSelectOption_Click(reading);
         window = m_mdi->mdiArea()->activeSubWindow()->widget();
@@ -450,7 +444,7 @@ void tst_MainWindow::donationWindow()
         QTest::mouseClick(child(donate, "cmdDonate"), Qt::LeftButton);
         QTest::mouseClick(child(donate, "cmdClose"), Qt::LeftButton);
     });
-    QTest::mouseClick(child(m_mdi.get(), "cmdMDIDonate"), Qt::LeftButton);
+    QTest::mouseClick(child(m_mdi, "cmdMDIDonate"), Qt::LeftButton);
     QVERIFY(seen);
     QCOMPARE(m_platform->opened, QList<QUrl> {webPageAddress(WebPage::Donate)});
     QVERIFY(m_mdi->isWelcomePanelVisible());
@@ -460,7 +454,7 @@ void tst_MainWindow::donationWindow()
 void tst_MainWindow::exitClosesEverything()
 {
     m_mdi->cmdSelectOption_Click(2);
-    QTest::mouseClick(child(m_mdi.get(), "cmdMdiExit"), Qt::LeftButton);
+    QTest::mouseClick(child(m_mdi, "cmdMdiExit"), Qt::LeftButton);
     QVERIFY(!m_mdi->isVisible());
     QVERIFY(!m_mdi->loadedWindow(ReadingWindowId::SexualAstrologyMain));
     QCOMPARE(subWindowCount(*m_mdi), 0);
