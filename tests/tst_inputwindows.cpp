@@ -60,8 +60,7 @@ void tst_InputWindows::cleanup()
 // Reading buttons: 0 Love, 1 Romance, 2 Sexual Astrology, 3 Zodiac Love Sign.
 BirthDataWindow *tst_InputWindows::open(int reading)
 {
-    m_mdi->cmdSelectOption_Click(reading);
-    auto *window = qobject_cast<BirthDataWindow *>(m_mdi->mdiArea()->activeSubWindow()->widget());
+    auto *window = qobject_cast<BirthDataWindow *>(openReading(*m_mdi, reading));
     window->activateWindow();
     return window;
 }
