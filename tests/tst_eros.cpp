@@ -2,6 +2,7 @@
 
 #include <QTest>
 
+#include <climits>
 #include <string>
 
 using namespace kesto;
@@ -34,6 +35,8 @@ private slots:
     void knownDates();
     void refusedInput_data();
     void refusedInput();
+    void dayIndexYears_data();
+    void dayIndexYears();
     void tableInvariants();
 };
 
@@ -95,6 +98,10 @@ void TestEros::refusedInput_data()
     QTest::newRow("year not a number")       << "abc"         << "January"  << "1";
     QTest::newRow("year with trailing text") << "1940abc"     << "January"  << "1";
     QTest::newRow("year too large for int")  << "99999999999" << "January"  << "1";
+    // The ends of int: the year is checked before any arithmetic is done with it.
+    QTest::newRow("lowest int year")         << "-2147483648" << "January"  << "1";
+    QTest::newRow("below the lowest int")    << "-2147483649" << "January"  << "1";
+    QTest::newRow("highest int year")        << "2147483647"  << "December" << "31";
     QTest::newRow("month in lower case")     << "1940"        << "january"  << "1";
     QTest::newRow("month as a number")       << "1940"        << "1"        << "1";
     QTest::newRow("day with a fraction")     << "1940"        << "January"  << "1.5";
@@ -108,6 +115,28 @@ void TestEros::refusedInput()
     QFETCH(QString, month);
     QFETCH(QString, day);
     QCOMPARE(lookUp(year, month, day), QString());
+}
+
+// The day-by-day index behind the lookup answers its own years only, whatever int it is given.
+void TestEros::dayIndexYears_data()
+{
+    QTest::addColumn<int>("year");
+    QTest::addColumn<QString>("sign"); // empty: no answer
+
+    QTest::newRow("lowest int") << INT_MIN << "";
+    QTest::newRow("year before") << 1939 << "";
+    QTest::newRow("first year") << 1940 << "Scorpio";
+    QTest::newRow("last year") << 1990 << "Capricorn";
+    QTest::newRow("year after") << 1991 << "";
+    QTest::newRow("highest int") << INT_MAX << "";
+}
+
+void TestEros::dayIndexYears()
+{
+    QFETCH(int, year);
+    QFETCH(QString, sign);
+    const SignDayIndex days(erosTable());
+    QCOMPARE(nameOf(days.sign(year, 1, 1)), sign);
 }
 
 // One row a year; changes in date order on day numbers 1 to 31, each a real change, one sign

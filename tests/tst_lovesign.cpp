@@ -182,6 +182,8 @@ void TestLoveSign::refusals_data()
     row("year with a NUL", QByteArray("1930\0", 5), "January", "1");
     row("negative year", "-1930", "January", "1");
     row("int wraps to 1930", "4294969226", "January", "1");
+    row("lowest int year", "-2147483648", "January", "1");
+    row("highest int year", "2147483647", "December", "31");
     row("huge day", "1930", "January", "99999999999999999999");
 }
 

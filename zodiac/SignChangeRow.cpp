@@ -58,9 +58,10 @@ SignDayIndex::SignDayIndex(std::span<const SignChangeRow> table)
 
 std::optional<ZodiacSign> SignDayIndex::sign(int year, int month, int day) const
 {
-    const int yearIndex = year - m_firstYear;
-    if (year < m_firstYear || yearIndex >= m_years || month < 1 || month > 12)
+    // The range first: subtracting the first year from any int could overflow.
+    if (year < m_firstYear || year >= m_firstYear + m_years || month < 1 || month > 12)
         return std::nullopt;
+    const int yearIndex = year - m_firstYear;
     day = std::clamp(day, 1, 31);
     const unsigned char sign =
         m_days[(static_cast<std::size_t>(yearIndex) * 12 + static_cast<std::size_t>(month - 1)) * 31

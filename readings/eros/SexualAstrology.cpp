@@ -4,12 +4,20 @@
 
 namespace kesto {
 
+namespace {
+
+// The years of the table, and of the input window's year list.
+constexpr int FirstYear = 1940;
+constexpr int LastYear = 1990;
+
+} // namespace
+
 std::optional<ZodiacSign> FindErosSign(std::string_view yearText, std::string_view monthText,
                                        std::string_view dayText)
 {
     static const SignDayIndex days(erosTable());
     const std::optional<int> year = parseListNumber(yearText);
-    if (!year)
+    if (!year || *year < FirstYear || *year > LastYear)
         return std::nullopt;
     const std::optional<int> month = monthFromName(monthText);
     if (!month)
