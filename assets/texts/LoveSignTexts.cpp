@@ -18,62 +18,61 @@ struct SignText
 // clang-format off
 constexpr std::array<SignText, 12> VenusTexts = {{
     {ZodiacSign::Aries,
-     "You fall in love the way a match catches: all at once, with a sudden, bright flare of "
-     "heat. The chase thrills you. You are never shy about making the first move, and you say "
-     "what you feel the moment you feel it. Only boredom can cool your ardor, so a partner who "
-     "keeps you guessing keeps you burning bright."},
+     "With Venus in Aries, love arrives for you like a starter's pistol: one look, and you are "
+     "off and away. You make the first move without a second thought and say what you feel the "
+     "moment you feel it. The chase is half the joy. Only boredom cools you, so you thrive "
+     "beside a partner with nerve of their own."},
     {ZodiacSign::Taurus,
-     "You love slowly and for keeps, with all five senses awake. A shared meal, a warm hand at "
-     "the nape of your neck, a gift chosen with care: these are the words your heart "
-     "understands best. Once you give yourself, you are as steady as bedrock, if a touch "
-     "possessive of what you hold dear."},
+     "Venus is at home in Taurus, and so are you when love is slow, warm and certain. A shared "
+     "meal, a hand at the nape of your neck, a gift chosen with great care: these reach your "
+     "heart more surely than any fine speech. Once you commit, you hold fast for years, if a bit "
+     "possessively."},
     {ZodiacSign::Gemini,
-     "You are seduced first through the ear, by a quick remark or a conversation that runs past "
-     "midnight. Variety keeps your heart light, and your ideal lover is also your best friend "
-     "and favorite sparring partner. Flirting is a game you play with a grin, and whoever "
-     "laughs along wins you."},
+     "Your heart listens before it looks. Venus in Gemini is won by a quick remark, a message "
+     "that makes you grin at your desk, a conversation that runs to midnight. You want a lover "
+     "who is also your best friend and favorite sparring partner, and you stay wherever the talk "
+     "stays lively."},
     {ZodiacSign::Cancer,
-     "You love with the whole of your tender, watchful heart, and your affection shows as care: "
-     "a supper kept warm, a worry remembered, a blanket over sleeping shoulders. Trust comes "
-     "slowly, because your feelings bruise easily. Once you feel safe, though, you build a nest "
-     "around the people you love and defend it fiercely."},
+     "Venus in Cancer makes your affection a kind of shelter. It shows in a supper kept warm, a "
+     "worry remembered, a scarf lent when the evening turns cold. Your feelings bruise easily, "
+     "so trust takes its time. Once you feel truly safe, you gather the people you love close "
+     "and guard them with a fierceness that startles them."},
     {ZodiacSign::Leo,
-     "You love in grand gestures and full color, and you want your romance to feel like a story "
-     "worth telling. Generous to a fault, you shower a partner with attention and hope to be "
-     "adored in return. Pride makes you sensitive to neglect, but a lover who openly admires "
-     "you will find your heart thrown wide."},
+     "Romance, for a Venus in Leo, ought to be a story worth retelling. You court in full color, "
+     "with grand gestures and a generous hand, and you hope, quite frankly, to be adored for it. "
+     "Neglect stings your pride worse than a quarrel. A lover who admires you openly will find "
+     "your heart thrown wide open."},
     {ZodiacSign::Virgo,
-     "You show love through small, thoughtful acts rather than sweeping declarations. You "
-     "notice what your partner needs before a word is said, and you quietly see to it. Choosy "
-     "and modest, you take your time before you commit, yet once you do, your devotion is as "
-     "dependable as sunrise."},
+     "Small, exact kindnesses mean more to Venus in Virgo than sweeping declarations. You notice "
+     "what a partner needs before a word is spoken and you quietly see to it. Choosy and modest, "
+     "you take your time before you commit; once you do, your devotion is as dependable as the "
+     "morning."},
     {ZodiacSign::Libra,
-     "You are a born romantic, drawn to beauty, good manners and the graceful dance of "
-     "courtship. Partnership is your natural state, and you bloom when you share your days with "
-     "someone. You steer around quarrels in search of harmony, yet you need a lover who treats "
-     "you as an equal."},
+     "Venus rules Libra, and it gives you a born romantic's taste for beauty, good manners and "
+     "the slow dance of courtship. You bloom with someone to share your days and wilt alone. "
+     "Though you steer around quarrels for peace's sake, you need a lover who treats you as an "
+     "equal."},
     {ZodiacSign::Scorpio,
-     "You love with an intensity few can match. For you it is all or nothing. Idle flirtation "
-     "bores you; you want to learn a partner's secrets and trust them with yours. Jealousy may "
-     "flare, but your loyalty runs as deep as the sea."},
+     "Half measures leave you cold. Venus in Scorpio loves with an intensity few can match: you "
+     "want a partner's secrets and will trust them with your own. Jealousy may stir, but your "
+     "loyalty goes right down to the bottom of the sea."},
     {ZodiacSign::Sagittarius,
-     "Your heart is wide open, and you treat romance as one more great adventure. A partner who "
-     "travels with you, on the open road or through big ideas, will keep you close. Rules and "
-     "curfews make you restless, but honesty, humor and room to roam will win your affection "
-     "for good."},
+     "To a Venus in Sagittarius, romance is one more road to travel. A partner who explores with "
+     "you, on a map or through big new ideas, keeps you close and keeps you curious. Curfews and "
+     "rules make you restless, while honesty, humor and room to roam win your affection for good."},
     {ZodiacSign::Capricorn,
-     "You approach love with patience and a serious heart, preferring a bond that lasts to a "
-     "thrill that passes. At first you can seem reserved, even cool. Over the years, though, "
-     "your warmth deepens, and you turn out to be tender and wryly playful."},
+     "Love is a long game for a Venus in Capricorn, and you would rather build a bond that lasts "
+     "than chase a thrill that fades. At first you can seem reserved, even stiff. Over the years "
+     "your warmth deepens, and a dry, tender wit comes out to play."},
     {ZodiacSign::Aquarius,
-     "You need friendship at the heart of every romance, and you fall for people who are "
-     "original, curious and a bit unconventional. Clinging partners unsettle you, since you "
-     "prize your freedom. Your head stays cool while your heart stays faithful, and shared "
-     "ideals bind you closest."},
+     "Friendship sits at the heart of every romance for a Venus in Aquarius. You fall for people "
+     "who are original, curious and a little unconventional, and clinging partners make you "
+     "restless. Your head stays cool while your heart stays faithful, and shared ideals bind you "
+     "closest."},
     {ZodiacSign::Pisces,
-     "You love with a dreamy, boundless tenderness, and you feel a partner's moods as if they "
-     "were your own. Romance is poetry to you, full of music and candlelight. Take care not to "
-     "dissolve into the one you love, for your compassion knows few limits."},
+     "Venus is exalted in Pisces, and your love is dreamy and boundless. You feel a partner's "
+     "moods as if they were your very own, and romance is poetry to you, all music and "
+     "candlelight. Take care, though, not to dissolve entirely into the one you love."},
 }};
 // clang-format on
 
