@@ -30,7 +30,7 @@ constexpr std::array<SignText, 12> ErosTexts = {{
     {ZodiacSign::Taurus,
      "Passion ripens in you slowly, like fruit in the late summer sun. Eros in Taurus wakes you "
      "through the body's quieter pleasures: the weight of a hand, the scent of warm skin, the "
-     "feel of soft wool, good wine and long unhurried hours. Any rush leaves you cold, but "
+     "feel of soft wool, a good wine and long, unhurried hours. Haste leaves you cold, but "
      "anyone who lingers finds a well of warmth that seems to have no bottom. Steadiness and "
      "comfort stir you, and you find real beauty in the small familiar rituals of closeness. "
      "Your desire is earthy and faithful, and once it takes root it grows stronger with every "

@@ -19,11 +19,11 @@ struct LoveProfileEntry
 constexpr std::array<LoveProfileEntry, 12> Profiles = {{
     {ZodiacSign::Aries, {PieceJoin::Paragraphs, {
         "An Aries falls in love at a sprint, with a bright crackle of excitement and no thought "
-        "for the cost. Once Aries has set their heart on you, there is no slow courtship of hints "
-        "and maybes. You will be told, quite possibly on the very first evening, and then pursued "
-        "with a directness that is either thrilling or alarming depending entirely on your nerve. "
-        "For this fire sign, desire is a form of courage, and holding back feels like a small act "
-        "of cowardice.",
+        "for the cost. Once an Aries has set their heart on you, there is no slow courtship of "
+        "hints and maybes. You will be told, quite possibly on the very first evening, and then "
+        "pursued with a directness that is either thrilling or alarming depending entirely on "
+        "your nerve. For this fire sign, desire is a form of courage, and holding back feels like "
+        "a small act of cowardice.",
         "That same urgency follows your Aries lover into intimacy. Expect spontaneity rather "
         "than ritual: a kiss in the doorway before the coat is off, a sudden plan to drive to "
         "the coast at midnight, laughter tangled up with passion. They like to lead, yet they "
@@ -90,7 +90,7 @@ constexpr std::array<LoveProfileEntry, 12> Profiles = {{
         "the one thing they cannot bear, and honest admiration what they treasure most. Once "
         "won, they guard you the way a monarch guards a crown."}}},
     {ZodiacSign::Virgo, {PieceJoin::Direct, {
-        "Virgo rarely tumbles into love; they step into it one careful step at a time. The first "
+        "Virgo rarely tumbles into love; they walk into it one careful step at a time. The first "
         "signs of a Virgo's interest are practical rather than poetic: they remember that you "
         "take your coffee without sugar, return your book with a pressed flower inside, send you "
         "the article you mentioned in passing. These small favors are their love letters, so read "
@@ -104,44 +104,45 @@ constexpr std::array<LoveProfileEntry, 12> Profiles = {{
         "tidy up after yourself and notice the thousand small kindnesses; a partner this "
         "faithful makes ordinary days better in countless ways."}}},
     {ZodiacSign::Libra, {PieceJoin::Paragraphs, {
-        "Libra is in love with love itself, and with the fine art of courtship. A Libra rarely "
-        "feels entirely whole alone, and courtship is where they come into their own: the perfect "
-        "outfit, the well-chosen wine, the knack of making you feel like the most interesting "
-        "person at the party. They court with charm rather than force, listening closely, "
-        "mirroring your moods and easing every awkward moment with a light word. You may not "
-        "notice you are being seduced until it has already happened. Yet there is real substance "
-        "behind the elegance. Libra believes that two people should carry equal weight and works "
-        "harder than almost anyone to keep a relationship even, sharing decisions, chores and "
-        "attention scrupulously. A sense of ease between you is the air they breathe, and they "
-        "will tend it for both of you.",
+        "Libra is in love with love itself, and with the fine art of winning a heart. A Libra "
+        "rarely feels entirely whole alone, and courtship is where they come into their own: the "
+        "perfect outfit, the well-chosen wine, the knack of making you feel like the most "
+        "interesting person at the party. They court with charm rather than force, listening "
+        "closely, mirroring your moods and easing every awkward moment with a light word. You may "
+        "not notice you are being seduced until it has already happened. Yet there is real "
+        "substance behind the elegance. Libra believes that two people should carry equal weight "
+        "and works harder than almost anyone to keep a relationship even, sharing decisions, "
+        "chores and attention scrupulously. A sense of ease between you is the air they breathe, "
+        "and they will tend it for both of you.",
         "Your Libra lover makes intimacy into something close to an art. Candlelight, fresh "
         "sheets and soft music matter to them more than they might admit, and harsh words or a "
         "messy room can cool their ardor at once. They are attentive, gentle and eager to "
-        "please, so eager that they forget to ask for what they want; invite them to tell you. "
-        "Their great weakness is a habit of dodging conflict until resentment has quietly "
-        "piled up, and letting you decide everything. Encourage honesty, settle disagreements "
-        "kindly and promptly, and keep a little romance in every ordinary week. A Libra who "
-        "feels truly partnered repays it with courtesy, devotion and lasting tenderness."}}},
+        "please, so eager at times that they forget to ask for what they want; invite them to "
+        "tell you. Their great weakness is dodging conflict until resentment has quietly piled "
+        "up, or leaving every decision to you. Encourage honesty, settle disagreements kindly "
+        "and promptly, and keep a little romance in every ordinary week. A Libra who feels "
+        "truly partnered repays it with courtesy, devotion and lasting tenderness."}}},
     {ZodiacSign::Scorpio, {PieceJoin::Direct, {
         "Scorpio does nothing by halves, least of all love. A Scorpio's cool composure hides "
         "feelings of startling intensity, and when this sign chooses you, it is with the full "
         "force of their being. Trust is slow in coming, since they learned early in life that "
         "even people who love them can let them down, so the first stage of romance may move at a "
         "careful, deliberate pace. ",
-        "What a Scorpio seeks is a union of body, mind and soul, and intimacy with them can "
-        "feel truly transforming. They are passionate and all-absorbing, yet what they truly "
-        "crave is emotional honesty: to know you completely and to be known in return. "
-        "Half-truths are unforgivable, and they will sense evasion long before you would admit "
-        "it. Insecurity can make them watchful and demanding, and a wounded Scorpio may turn "
-        "cutting or withdraw into silence for days. Meet their intensity with your own, keep "
-        "your promises, and let them see your vulnerable places without fear. What you receive "
-        "in return is a loyalty so fierce that it will stand beside you through any hardship."}}},
+        "A Scorpio seeks a union of body, mind and soul, and intimacy with them can feel truly "
+        "transforming. They are passionate and all-absorbing, yet what they truly crave is "
+        "emotional honesty: to know you completely and to be known in return. Half-truths are "
+        "unforgivable, and they will sense evasion long before you would admit it. Insecurity "
+        "can make them watchful and demanding, and a wounded Scorpio may turn cutting or "
+        "withdraw into silence for days. Meet their intensity with your own, keep your "
+        "promises, and let them see your vulnerable places without fear. What you receive in "
+        "return is a loyalty so fierce that it will stand beside you through any hardship life "
+        "brings."}}},
     {ZodiacSign::Sagittarius, {PieceJoin::Paragraphs, {
         "Sagittarius treats love as the greatest adventure of all and approaches it with the "
         "appetite they bring to a foreign city or an untried idea. They are warm, funny and "
         "generous, quick to joke and quicker to suggest something new. A Sagittarius courts you "
         "by inviting you along: to a festival, up a mountain, into a late-night debate about "
-        "whether fate exists. They fall for minds that widen theirs and spirits that match their "
+        "whether fate exists. They fall for minds that widen theirs, for spirits that match their "
         "hunger for experience, and for anyone who says yes before asking where. What they fear "
         "above all is a cage, and the faintest hint of one sends them galloping cheerfully off "
         "toward somewhere else.",
@@ -160,9 +161,9 @@ constexpr std::array<LoveProfileEntry, 12> Profiles = {{
         "flowers on the right day and promises kept to the minute. Do not mistake the "
         "formality for coldness. An earthy, deeply sensual nature surfaces in private once "
         "trust is won, and your Capricorn lover can be wonderfully unhurried and attentive "
-        "behind a closed door. They show love by providing and protecting, by fixing the leaky "
-        "faucet. Respect is what they need above all, and given it, they offer a devotion that "
-        "only deepens with time."}}},
+        "behind a closed door. They show love by providing and protecting, down to fixing the "
+        "leaky faucet. Respect is what they need above all, and given it, they offer a "
+        "devotion that only deepens with time."}}},
     {ZodiacSign::Aquarius, {PieceJoin::Direct, {
         "Aquarius loves as a friend first and a lover second, and would not have it any other "
         "way. Your Aquarius lover is drawn to people who think for themselves and are not "

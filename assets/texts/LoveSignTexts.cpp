@@ -33,10 +33,10 @@ constexpr std::array<SignText, 12> VenusTexts = {{
      "who is also your best friend and favorite sparring partner, and you stay wherever the talk "
      "stays lively."},
     {ZodiacSign::Cancer,
-     "Venus in Cancer makes your affection a kind of shelter. It shows in a supper kept warm, a "
-     "worry remembered, a scarf lent when the evening turns cold. Your feelings bruise easily, "
-     "so trust takes its time. Once you feel truly safe, you gather the people you love close "
-     "and guard them with a fierceness that startles them."},
+     "Venus in Cancer makes your affection a sort of shelter. It shows in a supper kept warm, a "
+     "worry remembered, a jacket lent when the evening turns cold. Your feelings bruise easily, "
+     "so trust takes its time. Once you feel truly safe, you gather everyone you love close and "
+     "guard them with a ferocity they never saw coming."},
     {ZodiacSign::Leo,
      "Romance, for a Venus in Leo, ought to be a story worth retelling. You court in full color, "
      "with grand gestures and a generous hand, and you hope, quite frankly, to be adored for it. "

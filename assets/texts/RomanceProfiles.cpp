@@ -60,7 +60,7 @@ constexpr std::array<RomanceEntry, 12> Profiles = {{
      "up, plan special evenings and make a real fuss of birthdays. The one unforgivable error is "
      "taking them for granted. Stay loyal, be proud to be seen at their side, and never "
      "criticize them in public. Keep the affection warm and the compliments heartfelt; a Leo "
-     "cherished like that treats a partner like royalty."},
+     "cherished this way treats a partner like royalty."},
     {ZodiacSign::Virgo,
      "A Virgo partner is thoughtful, dependable and quietly affectionate, showing love through "
      "care rather than spectacle. Sincerity and good manners impress them far more than "
