@@ -2,17 +2,13 @@
 
 #include "Platform.h"
 
-namespace {
+#include <QCoreApplication>
+#include <QDir>
+#include <QRegularExpression>
 
-// The maker's web server; site/serve serves the pages on this address.
-constexpr char WebHost[] = "localhost:8470";
-
-} // namespace
-
-QString webHost()
-{
-    return QLatin1String(WebHost);
-}
+#ifndef KESTO_SITE_FROM_BINDIR
+#    define KESTO_SITE_FROM_BINDIR "../share/kesto-astrology/site"
+#endif
 
 QString pageKey(WebPage page)
 {
@@ -33,14 +29,62 @@ QString pageKey(WebPage page)
     return {};
 }
 
+bool isUsableWebHost(const QString &host)
+{
+    // A DNS name of letter-digit-hyphen labels, or a bracketed IPv6 address, then ":port".
+    static const QRegularExpression form(QStringLiteral(
+        R"(^(?:[A-Za-z0-9](?:[A-Za-z0-9-]{0,61}[A-Za-z0-9])?(?:\.[A-Za-z0-9](?:[A-Za-z0-9-]{0,61})"
+        R"([A-Za-z0-9])?)*|\[[0-9A-Fa-f:.]+\])(?::([0-9]{1,5}))?$)"));
+    if (host.size() > 260)
+        return false;
+    const QRegularExpressionMatch match = form.match(host);
+    if (!match.hasMatch())
+        return false;
+    const QString port = match.captured(1);
+    if (!port.isEmpty() && (port.toInt() < 1 || port.toInt() > 65535))
+        return false;
+    // Qt's own parser has the last word on what an address is, IPv6 forms included.
+    const QUrl probe(QStringLiteral("http://") + host + QLatin1Char('/'), QUrl::StrictMode);
+    return probe.isValid() && !probe.host().isEmpty();
+}
+
+QString webHost()
+{
+    QString host = qEnvironmentVariable(WebHostVariable);
+    if (!qEnvironmentVariableIsSet(WebHostVariable)) {
+        if (SettingsStore *settings = Platform::current().settings)
+            host = settings->value(QLatin1String(WebHostSetting));
+    }
+    host = host.trimmed();
+    return isUsableWebHost(host) ? host : QString();
+}
+
+QString installedSiteFolder()
+{
+    // The pages lie beside the program's own folder, the same way in every installation prefix
+    // and in the build folder.
+    return QDir::cleanPath(QCoreApplication::applicationDirPath() + QLatin1Char('/')
+                           + QLatin1String(KESTO_SITE_FROM_BINDIR));
+}
+
 QUrl webPageAddress(WebPage page)
 {
-    return QUrl(QStringLiteral("http://") + webHost()
-                + QStringLiteral("/kesto-free-astrology-suite/ssd.php?page=") + pageKey(page));
+    const QString key = pageKey(page);
+    if (key.isEmpty())
+        return {};
+    const QString host = webHost();
+    if (host.isEmpty())
+        return QUrl::fromLocalFile(installedSiteFolder() + QLatin1Char('/') + key
+                                   + QStringLiteral(".html"));
+    return QUrl(QStringLiteral("http://") + host
+                + QStringLiteral("/kesto-free-astrology-suite/ssd.php?page=") + key);
 }
 
 void OpenWebPage(WebPage page)
 {
+    const QUrl address = webPageAddress(page);
+    if (address.isEmpty())
+        return;
     if (WebOpener *web = Platform::current().web)
-        web->open(webPageAddress(page));
+        web->open(address);
 }

@@ -1,17 +1,40 @@
 #pragma once
 
+#include <QString>
 #include <QUrl>
+
+#include <array>
 
 // The maker's web pages, one address per page key.
 enum class WebPage { HomePage, HelpWebPage, DownloadWebPage, Donate, FullyBranded, CoBrand };
 
-// The maker's web server, as host and port.
-QString webHost();
+inline constexpr std::array<WebPage, 6> AllWebPages {
+    WebPage::HomePage, WebPage::HelpWebPage,  WebPage::DownloadWebPage,
+    WebPage::Donate,   WebPage::FullyBranded, WebPage::CoBrand,
+};
 
-// "home-page", "help-web-page", ...
+// The environment variable, and the value of the settings' "Settings" section, that name the
+// maker's web server. The program only reads the value; nothing ever writes it.
+inline constexpr char WebHostVariable[] = "KESTO_WEB_HOST";
+inline constexpr char WebHostSetting[] = "WebHost";
+
+// "home-page", "help-web-page", ...; empty for a value outside the six pages.
 QString pageKey(WebPage page);
 
-// http://HOST/kesto-free-astrology-suite/ssd.php?page=KEY
+// True for a bare server name: a host name, an IPv4 address or a bracketed IPv6 address, with an
+// optional port 1 to 65535. Anything else (blanks, slashes, a scheme, user names, control
+// characters, an empty text) would make a different address than the pages' own.
+bool isUsableWebHost(const QString &host);
+
+// The configured web server: the environment variable if set, else the setting; empty when that
+// value is missing or not usable, and the installed pages are opened instead.
+QString webHost();
+
+// The folder holding the copy of the web pages installed with the program.
+QString installedSiteFolder();
+
+// With a web server configured, http://HOST/kesto-free-astrology-suite/ssd.php?page=KEY;
+// without one, the installed copy of the page as a file: URL. Empty for an unknown page.
 QUrl webPageAddress(WebPage page);
 
 // Opens the page in the default browser; a failure goes unreported.

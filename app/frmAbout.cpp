@@ -109,14 +109,20 @@ frmAbout::frmAbout(QWidget *parent)
     coBrand->setGeometry(Twips::rect(240, 2430, 3000, 240));
     connect(coBrand, &ClickableLabel::clicked, this, [] { OpenWebPage(WebPage::FullyBranded); });
 
-    auto *homePage = new ClickableLabel(
-        QStringLiteral("Visit us online at http://%1/kesto-free-astrology-suite/").arg(webHost()),
-        this);
+    // The address the label opens, whether the maker's server or the installed page. A long one
+    // may break after any slash (a zero-width space marks the places), on a second line.
+    const QString address = webPageAddress(WebPage::HomePage).toString();
+    QString breakable = address;
+    breakable.replace(QLatin1Char('/'), QStringLiteral("/\u200B"));
+    auto *homePage = new ClickableLabel(QStringLiteral("Visit us online at ") + breakable, this);
     homePage->setObjectName(QStringLiteral("lblHomePage"));
-    homePage->setAccessibleName(homePage->text());
+    homePage->setAccessibleName(QStringLiteral("Visit us online at ") + address);
+    homePage->setToolTip(address);
+    homePage->setWordWrap(true);
+    homePage->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     homePage->setFont(Look::verdana(8.25, true, true));
     Look::setTextColor(homePage, QColor(0, 255, 255));
-    homePage->setGeometry(Twips::rect(240, 2880, 6330, 240));
+    homePage->setGeometry(Twips::rect(240, 2760, 6330, 480));
     connect(homePage, &ClickableLabel::clicked, this, [] { OpenWebPage(WebPage::HomePage); });
 
     auto *ok = new QPushButton(QStringLiteral("&OK"), this);

@@ -1,4 +1,6 @@
 #include "AppStartup.h"
+#include "CommandLine.h"
+#include "KestoVersion.h"
 #include "Look.h"
 #include "QtPlatform.h"
 #include "frmMDI.h"
@@ -9,8 +11,15 @@
 
 int main(int argc, char *argv[])
 {
+    if (const auto answer = answerHelpOrVersion(commandLineWords(argc, argv)))
+        return printAnswer(*answer);
     QApplication app(argc, argv);
+    if (const auto answer = refuseLeftOverWords(commandLineWords(argc, argv)))
+        return printAnswer(*answer);
     QApplication::setApplicationName(QStringLiteral("kesto-astrology"));
+    QApplication::setApplicationVersion(QString::fromUtf8(kesto::Version));
+    // Lets the desktop match the windows with the installed desktop entry and its icon.
+    QGuiApplication::setDesktopFileName(QString::fromUtf8(kesto::AppId));
     Look::installFontSubstitutes();
     QApplication::setWindowIcon(QIcon(Look::heart(64)));
     QtPlatform platform;

@@ -1,6 +1,8 @@
 #include "ReadingCommand.h"
 
 #include "CliText.h"
+#include "KestoVersion.h"
+#include "ReadingUsage.h"
 #include "assets/texts/ReadingTexts.h"
 #include "input/BirthDataRules.h"
 #include "readings/eros/SexualAstrology.h"
@@ -22,51 +24,8 @@ namespace {
 constexpr std::string_view Program = "kesto-reading";
 constexpr std::size_t WrapWidth = 78;
 
-constexpr std::string_view Usage =
-    R"(Usage: kesto-reading COMMAND ARGUMENTS... [--json]
-
-The readings of Kesto Astrology Suite on the command line.
-
-Readings (YEAR MONTH DAY is the date of birth):
-  love YEAR MONTH DAY      Love Astrology: the sun sign with its element,
-                           birthstone, lucky number and day, compatibility,
-                           traits and love profile. Years 1900 to 2050.
-  romance YEAR MONTH DAY   Romance Astrology: the same with the romance
-                           profile. Years 1900 to 2050.
-  lovesign YEAR MONTH DAY  Zodiac Love Sign: the sign of Venus on the day.
-                           Years 1930 to 2012.
-  sexual YEAR MONTH DAY    Sexual Astrology: the sign of the asteroid Eros on
-                           the day. Years 1940 to 1990.
-
-Tables (one tab-separated line for every day number 1 to 31 of every month):
-  table sun      MONTH DAY SIGN: the sun sign of each day (372 lines)
-  table venus    YEAR MONTH DAY SIGN: the Zodiac Love Sign, 1930 to 2012
-  table eros     YEAR MONTH DAY SIGN: the Sexual Astrology sign, 1940 to 1990
-
-Arguments:
-  YEAR    a whole number within the reading's years
-  MONTH   a number 1 to 12, or an English month name in any letter case
-  DAY     a whole number 1 to 31. love and romance take every day number in
-          every month (31 February is read like any other day of February).
-          lovesign and sexual refuse 30 and 31 February and the 31st of April,
-          June, September and November with their input window's message;
-          29 February always passes.
-
-Options:
-  --json       print the reading as one JSON object (anywhere after the
-               command). Its keys:
-                 love, romance: reading, sign, element, birthstone,
-                   luckyNumber, luckyDay, compatibility, positiveTraits,
-                   negativeTraits, profile, picture
-                 lovesign, sexual: reading, sign, description
-  -h, --help   print this help and exit
-
-Exit status:
-  0  success
-  1  a sign table has no answer for a date it should cover, or the output
-     could not be written
-  2  usage error or refused input (the message goes to standard error)
-)";
+// The text of --help, from usage.txt, the source of the manual page too.
+constexpr std::string_view Usage = ReadingUsage;
 
 struct ReadingCommand
 {
@@ -91,12 +50,10 @@ struct BirthDate
     int day;
 };
 
+// Arguments come back escaped and shortened, so that none can drive the terminal.
 std::string quoted(std::string_view text)
 {
-    std::string result = "\"";
-    result += text;
-    result += '"';
-    return result;
+    return quotedArgument(text);
 }
 
 int refuse(std::ostream &err, std::string_view message)
@@ -394,6 +351,10 @@ int runReadingCommand(std::span<const std::string_view> args, std::ostream &out,
     for (const std::string_view arg : args) {
         if (arg == "--help" || arg == "-h") {
             out << Usage;
+            return ExitSuccess;
+        }
+        if (arg == "--version") {
+            out << Program << ' ' << Version << '\n';
             return ExitSuccess;
         }
     }

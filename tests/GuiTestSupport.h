@@ -2,6 +2,7 @@
 
 #include "FakePlatform.h"
 #include "app/ReadingWindow.h"
+#include "app/WebPages.h"
 #include "app/frmMDI.h"
 
 #include <QAction>
@@ -226,14 +227,23 @@ inline void pressControl(frmMDI &mdi, QWidget *window, const QString &name)
         entry->trigger();
 }
 
-// The page the one opened address asks the maker's site for, or what went wrong instead.
+// The page the one opened address asks for, from the maker's site or as the installed copy of a
+// page, or what went wrong instead.
 inline QString openedPage(const QList<QUrl> &opened)
 {
     if (opened.size() != 1)
         return QStringLiteral("%1 addresses opened").arg(opened.size());
-    if (opened.first().path() != QStringLiteral("/kesto-free-astrology-suite/ssd.php"))
-        return opened.first().toString();
-    return QUrlQuery(opened.first()).queryItemValue(QStringLiteral("page"));
+    const QUrl &address = opened.first();
+    if (address.isLocalFile()) {
+        const QString file = address.toLocalFile();
+        const QString folder = installedSiteFolder() + QLatin1Char('/');
+        if (!file.startsWith(folder) || !file.endsWith(QStringLiteral(".html")))
+            return address.toString();
+        return file.mid(folder.size()).chopped(5);
+    }
+    if (address.path() != QStringLiteral("/kesto-free-astrology-suite/ssd.php"))
+        return address.toString();
+    return QUrlQuery(address).queryItemValue(QStringLiteral("page"));
 }
 
 // Each control of a reading window that opens a page of the maker's site, with the page it should
