@@ -1,0 +1,214 @@
+#pragma once
+
+// Shared by the Venus and Eros generators: the dating rule that turns a sign at 0h UT for every
+// day into one row a year, the invariants such rows keep, and the packed C++ source the program
+// reads them from (see readings/SkySigns.h).
+
+#include <array>
+#include <cstdio>
+#include <functional>
+#include <sstream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace kesto::signrows {
+
+constexpr std::array<std::string_view, 12> SignNames = {
+    "Aries", "Taurus",  "Gemini",      "Cancer",    "Leo",      "Virgo",
+    "Libra", "Scorpio", "Sagittarius", "Capricorn", "Aquarius", "Pisces"};
+
+constexpr std::array<std::string_view, 12> MonthAbbreviations = {
+    "Jan", "Feb", "Mar", "Apr", "May", "Jun", "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+
+// Signs are numbered 0 (Aries) to 11 (Pisces) here; the program numbers them 1 to 12.
+struct Change
+{
+    int month;
+    int day;
+    int sign;
+
+    bool operator==(const Change &) const = default;
+};
+
+struct Row
+{
+    int year;
+    int january1;
+    std::vector<Change> changes;
+
+    bool operator==(const Row &) const = default;
+
+    int december31() const { return changes.empty() ? january1 : changes.back().sign; }
+};
+
+inline bool isLeapYear(int year)
+{
+    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+}
+
+inline int daysInMonth(int year, int month)
+{
+    constexpr std::array<int, 12> Days = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    if (month == 2 && isLeapYear(year))
+        return 29;
+    return Days[static_cast<std::size_t>(month - 1)];
+}
+
+// +1 for one sign forward, -1 for one back, 0 for anything else.
+inline int stepBetween(int from, int to)
+{
+    const int difference = ((to - from) % 12 + 12) % 12;
+    if (difference == 1)
+        return 1;
+    if (difference == 11)
+        return -1;
+    return 0;
+}
+
+// The sign of a row for a month and day number: the last change on or before it.
+inline int signOnDay(const Row &row, int month, int day)
+{
+    int sign = row.january1;
+    for (const Change &change : row.changes) {
+        if (change.month > month || (change.month == month && change.day > day))
+            break;
+        sign = change.sign;
+    }
+    return sign;
+}
+
+// The dating rule: a change is dated on the first day whose 0h UT sign is the new one; without
+// a 29 February, a change on 1 March is dated 29 February so that the 29th, which the input
+// windows accept in every year, already has the March sign; a change on 1 January is not
+// written, the row just begins with the new sign.
+inline Row rowFromDays(int year, const std::function<int(int year, int month, int day)> &signOn)
+{
+    Row row {year, 0, {}};
+    int previous = -1;
+    for (int month = 1; month <= 12; ++month) {
+        for (int day = 1; day <= daysInMonth(year, month); ++day) {
+            const int sign = signOn(year, month, day);
+            if (month == 1 && day == 1) {
+                row.january1 = sign;
+            } else if (sign != previous) {
+                if (month == 3 && day == 1 && !isLeapYear(year))
+                    row.changes.push_back({2, 29, sign});
+                else
+                    row.changes.push_back({month, day, sign});
+            }
+            previous = sign;
+        }
+    }
+    return row;
+}
+
+inline std::string dateText(int month, int day)
+{
+    return std::string(MonthAbbreviations[static_cast<std::size_t>(month - 1)]) + ' '
+        + std::to_string(day);
+}
+
+inline std::string rowText(const Row &row)
+{
+    std::string text(SignNames[static_cast<std::size_t>(row.january1)]);
+    for (const Change &change : row.changes)
+        text += "; " + dateText(change.month, change.day) + ' '
+            + std::string(SignNames[static_cast<std::size_t>(change.sign)]);
+    return text;
+}
+
+// What the computed rows must keep: consecutive years; changes on real dates (29 February in
+// every year) in date order, each one sign forward or back; between fewest and most changes a
+// year; each row beginning with the sign the year before ends with, or one step on from it
+// when the change fell on 1 January. Returns the broken ones, named.
+inline std::vector<std::string> brokenInvariants(const std::vector<Row> &rows, int fewest, int most)
+{
+    std::vector<std::string> broken;
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const Row &row = rows[i];
+        const std::string year = std::to_string(row.year) + ": ";
+        if (i > 0 && row.year != rows[i - 1].year + 1)
+            broken.push_back(year + "does not follow " + std::to_string(rows[i - 1].year));
+        const int count = static_cast<int>(row.changes.size());
+        if (count < fewest || count > most)
+            broken.push_back(year + std::to_string(count) + " changes, outside "
+                             + std::to_string(fewest) + ".." + std::to_string(most));
+        int before = row.january1;
+        int lastMonth = 1, lastDay = 1;
+        for (const Change &change : row.changes) {
+            const int length = change.month == 2 ? 29 : daysInMonth(row.year, change.month);
+            if (change.day < 1 || change.day > length)
+                broken.push_back(year + "change on a day the month lacks");
+            if (change.month < lastMonth || (change.month == lastMonth && change.day <= lastDay))
+                broken.push_back(year + "change out of date order");
+            if (stepBetween(before, change.sign) == 0)
+                broken.push_back(year + "change on " + dateText(change.month, change.day)
+                                 + " is not one sign step");
+            before = change.sign;
+            lastMonth = change.month;
+            lastDay = change.day;
+        }
+        if (i > 0 && rows[i - 1].year == row.year - 1) {
+            const int end = rows[i - 1].december31();
+            if (row.january1 != end && stepBetween(end, row.january1) == 0)
+                broken.push_back(year + "does not join the year before");
+        }
+    }
+    return broken;
+}
+
+// One packed entry: month << 9 | day << 4 | sign ordinal (1..12); month 0 opens a year with
+// its 1 January sign.
+inline unsigned packed(int month, int day, int sign)
+{
+    return static_cast<unsigned>(month) << 9 | static_cast<unsigned>(day) << 4
+        | static_cast<unsigned>(sign + 1);
+}
+
+inline std::string wrappedComment(const std::string &text, std::string_view indent = "",
+                                  std::size_t columnLimit = 100)
+{
+    std::string result;
+    std::string line = std::string(indent) + "//";
+    const std::size_t empty = line.size();
+    std::istringstream words(text);
+    std::string word;
+    while (words >> word) {
+        if (line.size() > empty && line.size() + 1 + word.size() > columnLimit) {
+            result += line + '\n';
+            line = std::string(indent) + "//   ";
+        }
+        line += ' ' + word;
+    }
+    return result + line + '\n';
+}
+
+// One block of consecutive years as a packed array named name, each year under a comment that
+// spells it out.
+inline std::string packedBlock(const std::string &name, const std::vector<Row> &rows)
+{
+    std::ostringstream out;
+    out << "constexpr std::uint16_t " << name << "[] = {\n";
+    for (const Row &row : rows) {
+        out << wrappedComment(std::to_string(row.year) + ": " + rowText(row), "    ");
+        std::string line = "   ";
+        std::vector<unsigned> entries {packed(0, 0, row.january1)};
+        for (const Change &change : row.changes)
+            entries.push_back(packed(change.month, change.day, change.sign));
+        for (unsigned entry : entries) {
+            char item[16];
+            std::snprintf(item, sizeof item, " 0x%04x,", entry);
+            if (line.size() + std::string_view(item).size() > 100) {
+                out << line << '\n';
+                line = "   ";
+            }
+            line += item;
+        }
+        out << line << '\n';
+    }
+    out << "};\n";
+    return out.str();
+}
+
+} // namespace kesto::signrows
