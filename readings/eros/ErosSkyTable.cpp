@@ -9,9 +9,14 @@
 // dated 29 February; a change on 1 January only gives the row its first sign.
 //
 // Checked when generated: the same reduction applied to Venus matches the library's apparent
-// position to 0.309"; the integration returns to its start within 21.974 km, and a hundred
-// times its tolerance moves the longitude by 0.3190" at most. Over 1940 to 1990 the computed signs agree with
-// the reading's rows on 17762 of 18628 days (95.35 %); docs/sky-signs.md explains the rest.
+// position to 0.309"; the integration returns to its start within 22.0 km, and a hundred times its
+// tolerance moves the longitude by 0.319" at most. Over 1940 to 1990 the computed signs agree with
+// the reading's rows on 17762 of 18628 days (95.35 %).
+// The rest is of three kinds (docs/sky-signs.md): change dates a day early or late, as the rows are
+// not exact to the day; whole blocks relabelled by a skipped or an added change (March 1940, 1948
+// from June, 1975, August 1979 to January 1980), where the rows contradict the sky by a sign for
+// weeks; and single dates off by weeks (1958 Jul 26, 1970 Dec 1, 1987 Dec 1), slips of the pen.
+// None of it touches the years below.
 
 #include "readings/SkySigns.h"
 

@@ -629,23 +629,39 @@ int run(const std::string &elementsPath, const std::string &tablePath,
 
     const std::vector<Row> early(rows.begin(), rows.begin() + (TableFirstYear - FirstYear));
     const std::vector<Row> late(rows.begin() + (TableLastYear - FirstYear + 1), rows.end());
-    std::ostringstream summary;
-    summary
-        << "// Checked when generated: the same reduction applied to Venus matches the library's "
-           "apparent\n// position to "
-        << std::fixed;
-    summary.precision(3);
-    summary << reduction << "\"; the integration returns to its start within "
-            << orbit.forwardBackKm
-            << " km, and a hundred\n// times its tolerance moves the longitude by ";
-    summary.precision(4);
-    summary << worstArcsec << "\" at most. Over 1940 to 1990 the computed signs agree with\n"
-            << "// the reading's rows on " << comparison.agreeing << " of " << comparison.days
-            << " days (" << percent(comparison.agreeing, comparison.days)
-            << "); docs/sky-signs.md explains the rest.\n";
+    char figures[512];
+    std::snprintf(figures, sizeof figures,
+                  "Checked when generated: the same reduction applied to Venus matches the "
+                  "library's apparent position to %.3f\"; the integration returns to its start "
+                  "within %.1f km, and a hundred times its tolerance moves the longitude by %.3f\" "
+                  "at most. Over 1940 to 1990 the computed signs agree with the reading's rows on "
+                  "%d of %d days (%s).",
+                  reduction, orbit.forwardBackKm, worstArcsec, comparison.agreeing, comparison.days,
+                  percent(comparison.agreeing, comparison.days).c_str());
+    const std::string kinds =
+        "The rest is of three kinds (docs/sky-signs.md): change dates a day early or late, as "
+        "the rows are not exact to the day; whole blocks relabelled by a skipped or an added "
+        "change (March 1940, 1948 from June, 1975, August 1979 to January 1980), where the rows "
+        "contradict the sky by a sign for weeks; and single dates off by weeks (1958 Jul 26, "
+        "1970 Dec 1, 1987 Dec 1), slips of the pen. None of it touches the years below.";
+    // Wrapped to the column limit, without the indent wrappedComment gives continuations.
+    std::string summary;
+    for (const std::string &paragraph : {std::string(figures), kinds}) {
+        std::string line = "//";
+        std::istringstream words(paragraph);
+        std::string word;
+        while (words >> word) {
+            if (line.size() > 2 && line.size() + 1 + word.size() > 100) {
+                summary += line + '\n';
+                line = "//";
+            }
+            line += ' ' + word;
+        }
+        summary += line + '\n';
+    }
 
     std::ofstream out(outputPath, std::ios::binary | std::ios::trunc);
-    out << tableSource(early, late, summary.str());
+    out << tableSource(early, late, summary);
     out.close();
     if (!out)
         throw std::runtime_error("cannot write " + outputPath);
