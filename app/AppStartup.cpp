@@ -4,12 +4,27 @@
 #include "UpdateReminder.h"
 #include "frmMDI.h"
 
+#include <QDebug>
+
 std::unique_ptr<frmMDI> startKestoAstrology(InstanceGuard &guard)
 {
-    if (!guard.tryAcquire()) {
+    const InstanceClaim claim = guard.tryAcquire();
+    switch (claim.outcome) {
+    case InstanceClaim::Outcome::HeldByLiveCopy:
         Platform::current().prompter->information(nullptr,
                                                   QStringLiteral("Application is already running"));
         return nullptr;
+    case InstanceClaim::Outcome::Unavailable:
+        // Refusing would keep the program from ever starting until someone mends the folder.
+        qWarning().noquote() << QStringLiteral(
+                                    "kesto-astrology: starting without the check for another "
+                                    "running copy: %1")
+                                    .arg(claim.note);
+        break;
+    case InstanceClaim::Outcome::Acquired:
+        if (!claim.note.isEmpty())
+            qWarning().noquote() << QStringLiteral("kesto-astrology: %1").arg(claim.note);
+        break;
     }
     RemindOfUpdate();
     return std::make_unique<frmMDI>();

@@ -35,6 +35,8 @@ public:
     virtual ~SettingsStore() = default;
     virtual QString value(const QString &key) = 0;
     virtual void setValue(const QString &key, const QString &value) = 0;
+    // Why the last setValue could not be kept (a read-only file, a full disk); empty when it was.
+    virtual QString storeError() { return {}; }
 };
 
 class Clock
@@ -55,12 +57,24 @@ public:
     virtual qreal logicalDpiY() = 0;
 };
 
+// What a try for the claim of the single running copy found.
+struct InstanceClaim
+{
+    enum class Outcome {
+        Acquired, // no other copy runs; the claim lasts as long as the guard
+        HeldByLiveCopy, // a running copy holds the claim
+        Unavailable, // the claim cannot be made at all, so nothing can tell
+    };
+    Outcome outcome = Outcome::Unavailable;
+    // Why the claim is Unavailable, or what stood in its way before it was Acquired; one line.
+    QString note;
+};
+
 class InstanceGuard
 {
 public:
     virtual ~InstanceGuard() = default;
-    // True when no other copy of the program runs; the claim lasts as long as the guard.
-    virtual bool tryAcquire() = 0;
+    virtual InstanceClaim tryAcquire() = 0;
 };
 
 struct Platform

@@ -3,12 +3,10 @@
 #include "AppInfo.h"
 
 #include <QDesktopServices>
-#include <QDir>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QScreen>
 #include <QSettings>
-#include <QStandardPaths>
 #include <QUrl>
 
 // A carriage return alone starts a new line in the program's messages; Qt's labels break lines
@@ -48,6 +46,16 @@ void QtSettingsStore::setValue(const QString &key, const QString &value)
 {
     QSettings settings(QSettings::NativeFormat, QSettings::UserScope, AppInfo::title());
     settings.setValue(QStringLiteral("Settings/") + key, value);
+    // QSettings writes when asked to sync; only then does a read-only file or a full disk show.
+    settings.sync();
+    m_storeError.clear();
+    if (settings.status() == QSettings::AccessError)
+        m_storeError = QStringLiteral("%1 cannot be written").arg(settings.fileName());
+}
+
+QString QtSettingsStore::storeError()
+{
+    return m_storeError;
 }
 
 QDate QtClock::today()
@@ -74,26 +82,6 @@ qreal QtScreenMetrics::logicalDpiY()
     if (QScreen *screen = QGuiApplication::primaryScreen())
         return screen->logicalDotsPerInchY();
     return 96;
-}
-
-LockFileInstanceGuard::LockFileInstanceGuard(const QString &lockFilePath)
-    : m_lock(lockFilePath)
-{
-    // Only a lock whose holder is gone is stale, however long the holder has been running.
-    m_lock.setStaleLockTime(0);
-}
-
-bool LockFileInstanceGuard::tryAcquire()
-{
-    return m_lock.tryLock(0);
-}
-
-QString LockFileInstanceGuard::defaultLockFilePath()
-{
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (folder.isEmpty())
-        folder = QDir::tempPath();
-    return folder + QStringLiteral("/kesto-astrology.lock");
 }
 
 QtPlatform::QtPlatform()

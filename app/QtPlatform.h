@@ -1,10 +1,7 @@
 #pragma once
 
+#include "LockFileInstanceGuard.h"
 #include "Platform.h"
-
-#include <QLockFile>
-
-#include <memory>
 
 // The desktop services as Qt provides them.
 
@@ -26,6 +23,10 @@ class QtSettingsStore : public SettingsStore
 public:
     QString value(const QString &key) override;
     void setValue(const QString &key, const QString &value) override;
+    QString storeError() override;
+
+private:
+    QString m_storeError;
 };
 
 class QtClock : public Clock
@@ -40,19 +41,6 @@ public:
     QSize screenSize() override;
     qreal logicalDpiX() override;
     qreal logicalDpiY() override;
-};
-
-// A lock file in the user's runtime folder. A copy that crashed leaves its file behind, but the
-// lock records the holder's process, and a lock whose process is gone is taken over.
-class LockFileInstanceGuard : public InstanceGuard
-{
-public:
-    explicit LockFileInstanceGuard(const QString &lockFilePath = defaultLockFilePath());
-    bool tryAcquire() override;
-    static QString defaultLockFilePath();
-
-private:
-    QLockFile m_lock;
 };
 
 // The Qt services for the lifetime of the program.

@@ -38,7 +38,12 @@ public:
 
     // SettingsStore
     QString value(const QString &key) override { return settings.value(key); }
-    void setValue(const QString &key, const QString &value) override { settings[key] = value; }
+    void setValue(const QString &key, const QString &value) override
+    {
+        if (unwritableBecause.isEmpty())
+            settings[key] = value;
+    }
+    QString storeError() override { return unwritableBecause; }
 
     // Clock
     QDate today() override { return todayDate; }
@@ -59,6 +64,8 @@ public:
     QStringList questions;
     QList<QUrl> opened;
     QMap<QString, QString> settings;
+    // When set, the store keeps nothing and gives this as the reason.
+    QString unwritableBecause;
     bool answerYes = false;
     std::function<void(const QString &)> onMessage;
     QDate todayDate {2026, 12, 8};

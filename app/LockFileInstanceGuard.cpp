@@ -1,0 +1,207 @@
+#include "LockFileInstanceGuard.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLockFile>
+#include <QStandardPaths>
+#include <QStringList>
+
+#ifdef Q_OS_UNIX
+#    include <cerrno>
+#    include <cstring>
+#    include <fcntl.h>
+#    include <sys/file.h>
+#    include <sys/stat.h>
+#    include <unistd.h>
+#else
+#    include <QRegularExpression>
+#endif
+
+namespace {
+
+const QString FileName = QStringLiteral("kesto-astrology");
+
+QString userKey()
+{
+#ifdef Q_OS_UNIX
+    return QString::number(::geteuid());
+#else
+    QString name = qEnvironmentVariable("USERNAME");
+    name.replace(QRegularExpression(QStringLiteral("[^A-Za-z0-9_.-]")), QStringLiteral("_"));
+    return name;
+#endif
+}
+
+InstanceClaim claim(InstanceClaim::Outcome outcome, const QString &note = {})
+{
+    return {outcome, note};
+}
+
+} // namespace
+
+LockFileInstanceGuard::LockFileInstanceGuard(const QString &lockFilePath)
+    : m_path(lockFilePath)
+{ }
+
+QString LockFileInstanceGuard::alternativePath(const QString &lockFilePath, int index)
+{
+    return lockFilePath + QLatin1Char('.') + QString::number(index);
+}
+
+QString LockFileInstanceGuard::defaultLockFilePath()
+{
+    return lockFilePathIn(QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation));
+}
+
+QString LockFileInstanceGuard::lockFilePathIn(const QString &runtimeFolder)
+{
+    if (!runtimeFolder.isEmpty())
+        return runtimeFolder + QLatin1Char('/') + FileName + QStringLiteral(".lock");
+    return QDir::tempPath() + QLatin1Char('/') + FileName + QLatin1Char('-') + userKey()
+        + QStringLiteral(".lock");
+}
+
+#ifdef Q_OS_UNIX
+
+namespace {
+
+QString errorText(int error)
+{
+    return QString::fromLocal8Bit(std::strerror(error));
+}
+
+// What one candidate file gave.
+struct Attempt
+{
+    enum class Kind { Locked, Held, InTheWay, Failed };
+    Kind kind;
+    int fd = -1;
+    QString why;
+};
+
+Attempt attemptLock(const QString &path)
+{
+    const QByteArray name = QFile::encodeName(path);
+    // Links are not followed: in a shared folder one could point at any file of the user's.
+    // Non-blocking, so that a pipe in the file's place cannot hold up the start.
+    const int common = O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY;
+    int fd = ::open(name.constData(), O_RDWR | O_CREAT | common, 0600);
+    const int openError = errno;
+    // A folder that cannot be written may still hold the file, and the lock needs only reading.
+    if (fd < 0 && (openError == EACCES || openError == EPERM || openError == EROFS))
+        fd = ::open(name.constData(), O_RDONLY | common);
+    if (fd < 0) {
+        struct stat info;
+        if (::lstat(name.constData(), &info) != 0)
+            return {Attempt::Kind::Failed, -1, errorText(openError)};
+        if (S_ISLNK(info.st_mode))
+            return {Attempt::Kind::InTheWay, -1, QStringLiteral("is a link")};
+        if (S_ISDIR(info.st_mode))
+            return {Attempt::Kind::InTheWay, -1, QStringLiteral("is a folder")};
+        return {Attempt::Kind::InTheWay, -1,
+                QStringLiteral("cannot be opened (%1)").arg(errorText(openError))};
+    }
+    struct stat info;
+    QString why;
+    if (::fstat(fd, &info) != 0)
+        why = QStringLiteral("cannot be examined (%1)").arg(errorText(errno));
+    else if (!S_ISREG(info.st_mode))
+        why = QStringLiteral("is not a plain file");
+    else if (info.st_uid != ::geteuid())
+        why = QStringLiteral("belongs to another user");
+    if (!why.isEmpty()) {
+        ::close(fd);
+        return {Attempt::Kind::InTheWay, -1, why};
+    }
+    // The lock belongs to the open file: the system drops it with the last copy of the
+    // descriptor, and close-on-exec keeps a browser started from here from inheriting it.
+    while (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        const int lockError = errno;
+        if (lockError == EINTR)
+            continue;
+        ::close(fd);
+        if (lockError == EWOULDBLOCK)
+            return {Attempt::Kind::Held, -1, {}};
+        return {Attempt::Kind::Failed, -1,
+                QStringLiteral("cannot be locked (%1)").arg(errorText(lockError))};
+    }
+    return {Attempt::Kind::Locked, fd, {}};
+}
+
+// Names the holder for whoever looks; nothing reads it back, so a full disk may leave it empty.
+void recordHolder(int fd)
+{
+    const QByteArray pid = QByteArray::number(::getpid()) + '\n';
+    if (::ftruncate(fd, 0) == 0) {
+        [[maybe_unused]] const ssize_t written = ::pwrite(fd, pid.constData(), pid.size(), 0);
+    }
+}
+
+} // namespace
+
+LockFileInstanceGuard::~LockFileInstanceGuard()
+{
+    // The file stays: removing it could let a copy that has just opened it lock a file that no
+    // longer has a name, while the next copy locks a new one.
+    if (m_fd >= 0)
+        ::close(m_fd);
+}
+
+InstanceClaim LockFileInstanceGuard::tryAcquire()
+{
+    if (m_fd >= 0)
+        return claim(InstanceClaim::Outcome::Acquired);
+    QStringList passed;
+    for (int index = 0; index <= AlternativeCount; ++index) {
+        const QString path = index == 0 ? m_path : alternativePath(m_path, index);
+        const Attempt attempt = attemptLock(path);
+        switch (attempt.kind) {
+        case Attempt::Kind::Locked:
+            m_fd = attempt.fd;
+            recordHolder(m_fd);
+            if (passed.isEmpty())
+                return claim(InstanceClaim::Outcome::Acquired);
+            return claim(InstanceClaim::Outcome::Acquired,
+                         passed.join(QStringLiteral(", ")) + QStringLiteral(", so the lock is ")
+                             + path);
+        case Attempt::Kind::Held:
+            return claim(InstanceClaim::Outcome::HeldByLiveCopy);
+        case Attempt::Kind::InTheWay:
+            passed.append(path + QLatin1Char(' ') + attempt.why);
+            break;
+        case Attempt::Kind::Failed:
+            return claim(InstanceClaim::Outcome::Unavailable,
+                         QStringLiteral("cannot make the lock file %1: %2").arg(path, attempt.why));
+        }
+    }
+    return claim(InstanceClaim::Outcome::Unavailable, passed.join(QStringLiteral(", ")));
+}
+
+#else
+
+LockFileInstanceGuard::~LockFileInstanceGuard() = default;
+
+InstanceClaim LockFileInstanceGuard::tryAcquire()
+{
+    if (m_lock && m_lock->isLocked())
+        return claim(InstanceClaim::Outcome::Acquired);
+    m_lock = std::make_unique<QLockFile>(m_path);
+    m_lock->setStaleLockTime(0);
+    if (m_lock->tryLock(0))
+        return claim(InstanceClaim::Outcome::Acquired);
+    if (m_lock->error() == QLockFile::LockFailedError) {
+        // The holder keeps its file open and the system removes no open file, so a file that
+        // can be removed is held by no one, whatever it contains.
+        if (m_lock->removeStaleLockFile() && m_lock->tryLock(0))
+            return claim(InstanceClaim::Outcome::Acquired);
+        return claim(InstanceClaim::Outcome::HeldByLiveCopy);
+    }
+    return claim(InstanceClaim::Outcome::Unavailable,
+                 QStringLiteral("cannot make the lock file %1: %2")
+                     .arg(m_path,
+                          m_lock->error() == QLockFile::PermissionError
+                              ? QStringLiteral("permission denied")
+                              : QStringLiteral("unknown error")));
+}
+
+#endif

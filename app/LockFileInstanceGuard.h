@@ -1,0 +1,43 @@
+#pragma once
+
+#include "Platform.h"
+
+#include <QString>
+
+#include <memory>
+
+class QLockFile;
+
+// The claim of the single running copy: a lock file in the user's runtime folder, held by an
+// operating-system lock on the open file. The system drops that lock when its process ends, in a
+// crash or a power cut as well, so a file left behind holds nothing and is simply locked again,
+// whatever it contains. Something else in the file's place (a folder, a link, another user's
+// file) is passed by for the next of a few fixed alternative names, which every copy tries in
+// the same order, so copies started at the same instant still meet at one file.
+class LockFileInstanceGuard : public InstanceGuard
+{
+public:
+    explicit LockFileInstanceGuard(const QString &lockFilePath = defaultLockFilePath());
+    ~LockFileInstanceGuard() override;
+    LockFileInstanceGuard(const LockFileInstanceGuard &) = delete;
+    LockFileInstanceGuard &operator=(const LockFileInstanceGuard &) = delete;
+
+    InstanceClaim tryAcquire() override;
+
+    // The file tried after lockFilePath when something else stands in its place (index 1, 2...).
+    static QString alternativePath(const QString &lockFilePath, int index);
+    static constexpr int AlternativeCount = 3;
+
+    static QString defaultLockFilePath();
+    // The lock file in runtimeFolder; without one, a file of this user's own in the temporary
+    // folder, so that another user's file there cannot keep the program from starting.
+    static QString lockFilePathIn(const QString &runtimeFolder);
+
+private:
+    QString m_path;
+#ifdef Q_OS_UNIX
+    int m_fd = -1;
+#else
+    std::unique_ptr<QLockFile> m_lock;
+#endif
+};
