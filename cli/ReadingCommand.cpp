@@ -5,6 +5,7 @@
 #include "ReadingUsage.h"
 #include "assets/texts/ReadingTexts.h"
 #include "input/BirthDataRules.h"
+#include "readings/SkySigns.h"
 #include "readings/eros/SexualAstrology.h"
 #include "readings/love/LoveProfile.h"
 #include "readings/lovesign/ZodiacLoveSign.h"
@@ -123,7 +124,11 @@ std::optional<BirthDate> parseBirthDate(const ReadingCommand &command,
                                         std::span<const std::string_view> operands,
                                         std::ostream &err)
 {
-    const YearRange years = yearRange(command.reading);
+    // The table readings answer beyond their windows' years, from the planets' positions.
+    const bool anyYear =
+        command.reading == Reading::ZodiacLoveSign || command.reading == Reading::SexualAstrology;
+    const YearRange years =
+        anyYear ? YearRange {SkyFirstYear, SkyLastYear} : yearRange(command.reading);
     const std::optional<int> year = parseWholeNumber(operands[0]);
     if (!year || !years.contains(*year)) {
         refuse(err,
@@ -247,8 +252,15 @@ int showTableReading(const ReadingCommand &command, const BirthDate &date, bool 
                      std::ostream &out, std::ostream &err)
 {
     const bool venus = command.reading == Reading::ZodiacLoveSign;
-    const std::optional<ZodiacSign> sign = venus ? loveSignFor(date.year, date.month, date.day)
-                                                 : erosSignFor(date.year, date.month, date.day);
+    const std::optional<SourcedSign> found = venus
+        ? venusSignAnyYear(date.year, date.month, date.day)
+        : erosSignAnyYear(date.year, date.month, date.day);
+    // Within the reading's years the answer is always its own table's.
+    const std::optional<ZodiacSign> sign = !found ? std::nullopt
+        : found->source == SignSource::Ephemeris  ? std::optional(found->sign)
+        : venus                                   ? loveSignFor(date.year, date.month, date.day)
+                                                  : erosSignFor(date.year, date.month, date.day);
+    const bool computed = found && found->source == SignSource::Ephemeris;
     if (!sign) {
         err << Program << ": the " << (venus ? "Venus" : "Eros") << " table has no sign for "
             << dateText(date) << '\n';
@@ -259,12 +271,15 @@ int showTableReading(const ReadingCommand &command, const BirthDate &date, bool 
         JsonObject object;
         object.add("reading", command.name);
         object.add("sign", displayName(*sign));
+        object.add("source", computed ? "ephemeris" : "table");
         object.add("description", description);
         out << object.finished();
         return ExitSuccess;
     }
     std::string text = readingHeading(command, date);
     appendField(text, "Sign", displayName(*sign));
+    if (computed)
+        appendField(text, "Source", "computed from the planets' positions");
     text += '\n';
     text += wrapText(description, WrapWidth);
     out << text;
@@ -287,6 +302,23 @@ int showSunTable(std::ostream &out)
     }
     out << text;
     return ExitSuccess;
+}
+
+// Outside the reading's own years the signs come from the tables computed from the planets.
+std::optional<ZodiacSign> venusSignForAnyYear(int year, int month, int day)
+{
+    if (yearRange(Reading::ZodiacLoveSign).contains(year))
+        return loveSignFor(year, month, day);
+    const std::optional<SourcedSign> found = venusSignAnyYear(year, month, day);
+    return found ? std::optional(found->sign) : std::nullopt;
+}
+
+std::optional<ZodiacSign> erosSignForAnyYear(int year, int month, int day)
+{
+    if (yearRange(Reading::SexualAstrology).contains(year))
+        return erosSignFor(year, month, day);
+    const std::optional<SourcedSign> found = erosSignAnyYear(year, month, day);
+    return found ? std::optional(found->sign) : std::nullopt;
 }
 
 int showYearTable(YearRange years, std::string_view tableName,
@@ -319,20 +351,55 @@ int showYearTable(YearRange years, std::string_view tableName,
     return ExitSuccess;
 }
 
-int runTable(std::span<const std::string_view> operands, std::ostream &out, std::ostream &err)
+// --from YEAR and --to YEAR of a venus or eros table, each within 1900 to 2100.
+struct TableYears
+{
+    std::optional<int> from;
+    std::optional<int> to;
+};
+
+int runTable(std::span<const std::string_view> operands, const TableYears &chosen,
+             std::ostream &out, std::ostream &err)
 {
     if (operands.empty())
         return refuse(err, "table needs a table name: sun, venus or eros");
     if (operands.size() > 1)
         return refuse(err, "too many arguments for table: " + quoted(operands[1]));
     const std::string_view name = operands[0];
-    if (name == "sun")
+    const bool yearsChosen = chosen.from || chosen.to;
+    if (name == "sun") {
+        if (yearsChosen)
+            return refuse(err, "--from and --to are for the venus and eros tables");
         return showSunTable(out);
-    if (name == "venus")
-        return showYearTable(yearRange(Reading::ZodiacLoveSign), "Venus", loveSignFor, out, err);
-    if (name == "eros")
-        return showYearTable(yearRange(Reading::SexualAstrology), "Eros", erosSignFor, out, err);
-    return refuse(err, "unknown table " + quoted(name) + ": takes sun, venus or eros");
+    }
+    if (name != "venus" && name != "eros")
+        return refuse(err, "unknown table " + quoted(name) + ": takes sun, venus or eros");
+    const bool venus = name == "venus";
+    const Reading reading = venus ? Reading::ZodiacLoveSign : Reading::SexualAstrology;
+    if (!yearsChosen)
+        return showYearTable(yearRange(reading), venus ? "Venus" : "Eros",
+                             venus ? loveSignFor : erosSignFor, out, err);
+    const YearRange years {chosen.from.value_or(SkyFirstYear), chosen.to.value_or(SkyLastYear)};
+    if (years.first > years.last)
+        return refuse(err,
+                      "--from " + std::to_string(years.first) + " is after --to "
+                          + std::to_string(years.last));
+    return showYearTable(years, venus ? "Venus" : "Eros",
+                         venus ? venusSignForAnyYear : erosSignForAnyYear, out, err);
+}
+
+// The year after --from or --to: a whole number from 1900 to 2100.
+std::optional<int> parseTableYear(std::string_view option, std::optional<std::string_view> text,
+                                  std::ostream &err)
+{
+    const std::optional<int> year = text ? parseWholeNumber(*text) : std::nullopt;
+    if (!year || *year < SkyFirstYear || *year > SkyLastYear) {
+        refuse(err,
+               std::string(option) + " takes a year from " + std::to_string(SkyFirstYear) + " to "
+                   + std::to_string(SkyLastYear));
+        return std::nullopt;
+    }
+    return year;
 }
 
 } // namespace
@@ -366,9 +433,19 @@ int runReadingCommand(std::span<const std::string_view> args, std::ostream &out,
         return refuse(err, "unknown option " + quoted(commandName) + " (try --help)");
 
     bool json = false;
+    TableYears tableYears;
     std::vector<std::string_view> operands;
-    for (const std::string_view arg : args.subspan(1)) {
-        if (arg == "--json")
+    const std::span<const std::string_view> rest = args.subspan(1);
+    for (std::size_t i = 0; i < rest.size(); ++i) {
+        const std::string_view arg = rest[i];
+        if (commandName == "table" && (arg == "--from" || arg == "--to")) {
+            const std::optional<std::string_view> value =
+                i + 1 < rest.size() ? std::optional(rest[++i]) : std::nullopt;
+            const std::optional<int> year = parseTableYear(arg, value, err);
+            if (!year)
+                return ExitUsage;
+            (arg == "--from" ? tableYears.from : tableYears.to) = year;
+        } else if (arg == "--json")
             json = true;
         else if (isOption(arg))
             return refuse(err, "unknown option " + quoted(arg) + " (try --help)");
@@ -379,7 +456,7 @@ int runReadingCommand(std::span<const std::string_view> args, std::ostream &out,
     if (commandName == "table") {
         if (json)
             return refuse(err, "--json is for readings; tables are always tab-separated text");
-        return runTable(operands, out, err);
+        return runTable(operands, tableYears, out, err);
     }
 
     const ReadingCommand *command = findReadingCommand(commandName);

@@ -86,6 +86,10 @@ private slots:
     void textReadings();
     void tables_data();
     void tables();
+    void readingsBeyondTheTables_data();
+    void readingsBeyondTheTables();
+    void tableYearsOfTheReadingsUnchanged_data();
+    void tableYearsOfTheReadingsUnchanged();
     void help();
     void wrapText_data();
     void wrapText();
@@ -112,8 +116,11 @@ void TestCli::refusedInput_data()
     row("day not number", "sexual 1960 1 1st", "\"1st\"|1 to 31");
     row("love 2051", "love 2051 1 1", "\"2051\"|1900 to 2050");
     row("romance 1899", "romance 1899 12 31", "\"1899\"|1900 to 2050");
-    row("lovesign 1929", "lovesign 1929 12 31", "\"1929\"|1930 to 2012");
-    row("sexual 1991", "sexual 1991 1 1", "\"1991\"|1940 to 1990");
+    row("lovesign 1899", "lovesign 1899 12 31", "\"1899\"|1900 to 2100");
+    row("sexual 2101", "sexual 2101 1 1", "\"2101\"|1900 to 2100");
+    row("table years before 1900", "table eros --from 1899", "--from|1900 to 2100");
+    row("table year missing", "table venus --to", "--to|1900 to 2100");
+    row("table sun years", "table sun --from 1990", "venus and eros");
     row("negative year", "love -1990 1 1", "\"-1990\"|1900 to 2050");
     row("year fraction", "love 1990.5 1 1", "\"1990.5\"|1900 to 2050");
     row("missing day", "love 1990 1", "love|YEAR MONTH DAY");
@@ -188,6 +195,8 @@ void TestCli::jsonReadings()
     if (command == "lovesign" || command == "sexual") {
         expected["description"] =
             qs(command == "lovesign" ? LoveSignText(zodiacSign) : ErosSignText(zodiacSign));
+        // These rows all lie within the readings' own years.
+        expected["source"] = "table";
     } else {
         const SignAttributeRow &attributes = SignAttributes(zodiacSign);
         expected["element"] = qs(attributes.element);
@@ -304,6 +313,65 @@ void TestCli::help()
         QVERIFY2(asked.out.contains(QLatin1String(word)), word);
     for (const QString &line : asked.out.split('\n'))
         QVERIFY2(line.size() <= 78, qPrintable(line));
+}
+
+void TestCli::readingsBeyondTheTables_data()
+{
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<QString>("sign");
+    QTest::addColumn<QString>("source");
+    const auto row = [](const char *tag, const char *args, const char *sign, const char *source) {
+        QTest::newRow(tag) << words(args) << QString::fromLatin1(sign)
+                           << QString::fromLatin1(source);
+    };
+    row("lovesign 1900", "lovesign 1900 1 1 --json", "Aquarius", "ephemeris");
+    row("lovesign 1929", "lovesign 1929 12 31 --json", "Sagittarius", "ephemeris");
+    row("lovesign 1930", "lovesign 1930 1 1 --json", "Capricorn", "table");
+    row("lovesign 2012", "lovesign 2012 12 31 --json", "Sagittarius", "table");
+    row("lovesign 2013", "lovesign 2013 1 10 --json", "Capricorn", "ephemeris");
+    row("sexual 1939", "sexual 1939 12 31 --json", "Scorpio", "ephemeris");
+    row("sexual 1940", "sexual 1940 1 1 --json", "Scorpio", "table");
+    row("sexual 1980 block", "sexual 1980 1 22 --json", "Aquarius", "table");
+    row("sexual 1990", "sexual 1990 12 31 --json", "Libra", "table");
+    row("sexual 1991", "sexual 1991 1 6 --json", "Scorpio", "ephemeris");
+    row("sexual 2100", "sexual 2100 12 31 --json", "Capricorn", "ephemeris");
+}
+
+void TestCli::readingsBeyondTheTables()
+{
+    QFETCH(QStringList, args);
+    QFETCH(QString, sign);
+    QFETCH(QString, source);
+    const QJsonObject object = runJson(args);
+    QCOMPARE(object.value("sign").toString(), sign);
+    QCOMPARE(object.value("source").toString(), source);
+    // The text says where a computed sign comes from, and only then.
+    args.removeAll("--json");
+    const Run text = run(args);
+    QCOMPARE(text.out.contains("computed from the planets' positions"), source == "ephemeris");
+}
+
+void TestCli::tableYearsOfTheReadingsUnchanged_data()
+{
+    QTest::addColumn<QStringList>("whole");
+    QTest::addColumn<QStringList>("chosen");
+    QTest::newRow("venus") << words("table venus") << words("table venus --from 1930 --to 2012");
+    QTest::newRow("eros") << words("table eros") << words("table eros --to 1990 --from 1940");
+}
+
+// Chosen years print the reading's own cells within its years, and the whole span joins them.
+void TestCli::tableYearsOfTheReadingsUnchanged()
+{
+    QFETCH(QStringList, whole);
+    QFETCH(QStringList, chosen);
+    const Run table = run(whole);
+    QCOMPARE(table.status, ExitSuccess);
+    QCOMPARE(run(chosen).out, table.out);
+    QStringList all = chosen.mid(0, 2);
+    const Run span = run(all << "--from" << "1900");
+    QCOMPARE(span.status, ExitSuccess);
+    QCOMPARE(span.out.count('\n'), 201 * 12 * 31);
+    QVERIFY(span.out.contains(table.out));
 }
 
 void TestCli::wrapText_data()
