@@ -28,9 +28,10 @@ namespace {
 
 constexpr std::size_t MaxFieldLength = 64;
 
+// Blanks, tabs, line ends, vertical tabs and form feeds: the white space numbers may carry.
 bool isBlank(char c)
 {
-    return c == ' ' || c == '\t';
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f';
 }
 
 std::string_view withoutBlanks(std::string_view text)

@@ -94,6 +94,10 @@ private slots:
     void wrapText_data();
     void wrapText();
     void jsonStringRoundTrip();
+    void quotedArgument_data();
+    void quotedArgument();
+    void whiteSpaceAroundNumbers_data();
+    void whiteSpaceAroundNumbers();
 };
 
 // Rows give the arguments as one text, words parted by blanks.
@@ -410,6 +414,69 @@ void TestCli::jsonStringRoundTrip()
     const QJsonArray array = QJsonDocument::fromJson(document, &error).array();
     QCOMPARE(error.error, QJsonParseError::NoError);
     QCOMPARE(array.at(0).toString(), QString::fromUtf8(text));
+}
+
+void TestCli::quotedArgument_data()
+{
+    QTest::addColumn<QByteArray>("argument");
+    QTest::addColumn<QByteArray>("quoted");
+
+    const QByteArray forty(40, 'a');
+    const QByteArray ellipsis = "\xe2\x80\xa6";
+    // clang-format off
+    QTest::newRow("plain")             << QByteArray("moon")          << QByteArray("\"moon\"");
+    QTest::newRow("empty")             << QByteArray()                << QByteArray("\"\"");
+    QTest::newRow("escape sequence")   << QByteArray("\x1b[2Jx")      << QByteArray(R"("\x1b[2Jx")");
+    QTest::newRow("title change")      << QByteArray("\x1b]0;t\x07")  << QByteArray(R"("\x1b]0;t\x07")");
+    QTest::newRow("line ends and tab") << QByteArray("a\nb\r\tc")     << QByteArray(R"("a\nb\r\tc")");
+    QTest::newRow("delete")            << QByteArray("\x7f")          << QByteArray(R"("\x7f")");
+    QTest::newRow("C1 control")        << QByteArray("\xc2\x9b" "31m") << QByteArray(R"("\xc2\x9b31m")");
+    QTest::newRow("not UTF-8")         << QByteArray("\xff\xc3(")     << QByteArray(R"("\xff\xc3(")");
+    QTest::newRow("cut-short UTF-8")   << QByteArray("\xe2\x80")      << QByteArray(R"("\xe2\x80")");
+    QTest::newRow("quote, backslash")  << QByteArray("a\"b\\")        << QByteArray(R"("a\"b\\")");
+    QTest::newRow("UTF-8 kept")        << QByteArray("Z\xc3\xbcrich \xe2\x99\x8f") << QByteArray("\"Z\xc3\xbcrich \xe2\x99\x8f\"");
+    QTest::newRow("NUL")               << QByteArray("a\0b", 3)       << QByteArray(R"("a\x00b")");
+    QTest::newRow("40 characters")     << forty                       << "\"" + forty + "\"";
+    QTest::newRow("41 characters")     << forty + "b"                 << "\"" + forty + ellipsis + "\"";
+    QTest::newRow("41 with UTF-8")     << QByteArray(39, 'a') + "\xc3\xa9\xc3\xa9" << "\"" + QByteArray(39, 'a') + "\xc3\xa9" + ellipsis + "\"";
+    QTest::newRow("escapes count one") << QByteArray(40, '\x1b') + "z" << "\"" + QByteArray(R"(\x1b)").repeated(40) + ellipsis + "\"";
+    // clang-format on
+}
+
+// No byte that could drive a terminal comes back as it was, and an argument stays short.
+void TestCli::quotedArgument()
+{
+    QFETCH(QByteArray, argument);
+    QFETCH(QByteArray, quoted);
+    const std::string result =
+        kesto::quotedArgument({argument.constData(), std::size_t(argument.size())});
+    QCOMPARE(QByteArray::fromStdString(result), quoted);
+    // And the messages use it.
+    const Run refused = run({"table", QString::fromUtf8(argument)});
+    if (QString::fromUtf8(argument).toUtf8() == argument && !argument.contains('\0'))
+        QCOMPARE(refused.err.toUtf8(),
+                 "kesto-reading: unknown table " + quoted + ": takes sun, venus or eros\n");
+}
+
+void TestCli::whiteSpaceAroundNumbers_data()
+{
+    QTest::addColumn<QStringList>("args");
+    QTest::newRow("trailing newlines") << QStringList {"love", "1990\n", "3\n", "21\n"};
+    QTest::newRow("tabs and blanks") << QStringList {"love", "\t1990 ", " 3\t", " 21 "};
+    QTest::newRow("carriage return, line feed") << QStringList {"love", "1990\r\n", "\r\n3", "21"};
+    QTest::newRow("month name in white space") << QStringList {"love", "1990", "\nMarch\n", "21"};
+    QTest::newRow("vertical tab, form feed") << QStringList {"love", "\v1990", "3\f", "21"};
+}
+
+// A number reads the same whatever ASCII white space surrounds it.
+void TestCli::whiteSpaceAroundNumbers()
+{
+    QFETCH(QStringList, args);
+    const Run plain = run({"love", "1990", "3", "21"});
+    const Run spaced = run(args);
+    QCOMPARE(spaced.err, QString());
+    QCOMPARE(spaced.status, ExitSuccess);
+    QCOMPARE(spaced.out, plain.out);
 }
 
 QTEST_APPLESS_MAIN(TestCli)

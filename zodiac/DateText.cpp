@@ -12,16 +12,18 @@ constexpr std::array<std::string_view, 12> MonthNames = {
     "January", "February", "March",     "April",   "May",      "June",
     "July",    "August",   "September", "October", "November", "December"};
 
-bool isBlank(char c)
+// ASCII white space, whatever the locale: a number or a month name reads the same with blanks,
+// tabs or line ends around it (a shell's "$(...)" or a pasted line brings a trailing newline).
+bool isAsciiSpace(char c)
 {
-    return c == ' ' || c == '\t';
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f';
 }
 
 std::string_view trimmed(std::string_view text)
 {
-    while (!text.empty() && isBlank(text.front()))
+    while (!text.empty() && isAsciiSpace(text.front()))
         text.remove_prefix(1);
-    while (!text.empty() && isBlank(text.back()))
+    while (!text.empty() && isAsciiSpace(text.back()))
         text.remove_suffix(1);
     return text;
 }

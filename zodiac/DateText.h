@@ -5,8 +5,8 @@
 
 namespace kesto {
 
-// A whole decimal number, optionally signed and surrounded by blanks; nothing for any other
-// text (including numbers too large for an int).
+// A whole decimal number, optionally signed and surrounded by ASCII white space (blanks, tabs,
+// line ends); nothing for any other text (including numbers too large for an int).
 std::optional<int> parseWholeNumber(std::string_view text);
 
 // The same, with the lists' plain numbers ("1984", "29") read inline: the sign lookups read two
@@ -32,7 +32,8 @@ std::optional<int> monthFromName(std::string_view name);
 // "January".."December" for 1..12, empty otherwise.
 std::string_view monthName(int month);
 
-// Months given as a number 1..12 or an English name in any letter case.
+// Months given as a number 1..12 or an English name in any letter case, white space around
+// either ignored.
 std::optional<int> monthFromUserText(std::string_view text);
 
 } // namespace kesto
