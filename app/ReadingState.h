@@ -1,5 +1,7 @@
 #pragma once
 
+#include "readings/Reading.h"
+
 #include <QString>
 
 // The sign each kind of reading found last, as its display name ("Aries" ... "Pisces"). Empty
@@ -9,5 +11,19 @@ namespace ReadingState {
 inline QString CurrentSunSign; // Love and Romance Astrology
 inline QString LoveSign;       // Zodiac Love Sign (Venus)
 inline QString ErosSign;       // Sexual Astrology (Eros)
+
+inline QString &signOf(kesto::Reading reading)
+{
+    switch (reading) {
+    case kesto::Reading::ZodiacLoveSign:
+        return LoveSign;
+    case kesto::Reading::SexualAstrology:
+        return ErosSign;
+    case kesto::Reading::LoveAstrology:
+    case kesto::Reading::RomanceAstrology:
+        break;
+    }
+    return CurrentSunSign;
+}
 
 } // namespace ReadingState

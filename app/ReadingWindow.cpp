@@ -2,21 +2,15 @@
 
 #include "Look.h"
 #include "Twips.h"
-#include "frmMDI.h"
 
 #include <QCloseEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 
-ReadingWindow::ReadingWindow(frmMDI *mdi)
-    : m_mdi(mdi)
+ReadingWindow::ReadingWindow(QWidget *parent)
+    : QWidget(parent)
 {
     setFont(Look::verdana(8.25));
-}
-
-void ReadingWindow::Form_Load()
-{
-    m_mdi->CenterReadingWindow(this);
 }
 
 QMdiSubWindow *ReadingWindow::subWindow() const
@@ -32,7 +26,8 @@ void ReadingWindow::showInMdi()
     show();
     frame->show();
     frame->raise();
-    m_mdi->mdiArea()->setActiveSubWindow(frame);
+    if (QMdiArea *area = frame->mdiArea())
+        area->setActiveSubWindow(frame);
 }
 
 void ReadingWindow::hideInMdi()
@@ -65,12 +60,11 @@ void ReadingWindow::closeEvent(QCloseEvent *event)
     if (!m_unloaded) {
         m_unloaded = true;
         Form_Unload();
-        emit unloaded(this);
     }
     event->accept();
 }
 
 void ReadingWindow::Form_Unload()
 {
-    m_mdi->setWelcomePanelVisible(true);
+    emit unloaded(this);
 }

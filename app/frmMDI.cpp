@@ -4,6 +4,7 @@
 #include "ClickableLabel.h"
 #include "Look.h"
 #include "ReadingWindow.h"
+#include "ResultWindow.h"
 #include "Twips.h"
 #include "WebPages.h"
 #include "WindowMenus.h"
@@ -117,6 +118,11 @@ frmMDI::frmMDI(QWidget *parent)
     setWindowTitle(AppInfo::titleWithVersion());
     setFont(Look::verdana(8.25));
     buildPanels();
+    m_navigator = new ReadingNavigator(
+        m_mdiArea, [this](ReadingWindowId id) { return createWindow(id); }, this);
+    connect(m_navigator, &ReadingNavigator::welcomePanelWanted, this,
+            &frmMDI::setWelcomePanelVisible);
+    connect(m_navigator, &ReadingNavigator::activeWindowChanged, this, &frmMDI::updateMenuBar);
     m_ownMenuBar = WindowMenus::build(
         this,
         {{QStringLiteral("mnuExit"), QStringLiteral("E&xit"), [this] { cmdMdiExit_Click(); }}},
@@ -131,10 +137,7 @@ frmMDI::~frmMDI()
     // The child windows go with the area; neither they nor the area may call back into a
     // half-destroyed window.
     disconnect(m_mdiArea, nullptr, this, nullptr);
-    for (QPointer<ReadingWindow> &window : m_windows) {
-        if (window)
-            window->disconnect(this);
-    }
+    m_navigator->disconnect(this);
 }
 
 void frmMDI::buildPanels()
@@ -165,7 +168,7 @@ void frmMDI::buildPanels()
     picButtonContainer->setFrameShape(QFrame::StyledPanel);
     for (int i = 0; i < 4; ++i) {
         const ReadingButton &design = ReadingButtons[static_cast<std::size_t>(i)];
-        auto *button = new QPushButton(QString::fromLatin1(design.caption), picButtonContainer);
+        auto *button = new QPushButton(QLatin1String(design.caption), picButtonContainer);
         name(button, QStringLiteral("cmdSelectOption_%1").arg(i), button->text());
         button->setFont(Look::verdana(8.25, true));
         button->setGeometry(Twips::rect(design.left, 188, 1890, 495));
@@ -188,7 +191,7 @@ void frmMDI::buildPanels()
     picMain->installEventFilter(this);
     for (int i = 0; i < 7; ++i) {
         const WelcomeCaption &design = WelcomeCaptions[static_cast<std::size_t>(i)];
-        auto *label = new ClickableLabel(QString::fromLatin1(design.text), picMain);
+        auto *label = new ClickableLabel(QLatin1String(design.text), picMain);
         name(label, QStringLiteral("lblCaption_%1").arg(i), label->text());
         label->setFont(Look::verdana(design.pointSize, true));
         Look::setTextColor(label, design.color);
@@ -285,78 +288,62 @@ void frmMDI::MDIForm_Load()
         Twips::rect(screenWidth - (donateWidth + 160), donateTop, donateWidth, donateHeight));
 }
 
-ReadingWindow *frmMDI::loadedWindow(ReadingWindowId id) const
-{
-    return m_windows[static_cast<std::size_t>(id)];
-}
-
-ReadingWindow *frmMDI::readingWindow(ReadingWindowId id)
-{
-    QPointer<ReadingWindow> &slot = m_windows[static_cast<std::size_t>(id)];
-    if (slot)
-        return slot;
-    ReadingWindow *window = createWindow(id);
-    slot = window;
-    connect(window, &ReadingWindow::unloaded, this, [this, id](ReadingWindow *closed) {
-        QPointer<ReadingWindow> &current = m_windows[static_cast<std::size_t>(id)];
-        if (current == closed)
-            current = nullptr;
-        // The closing window is still the active one: look again once it has gone.
-        QMetaObject::invokeMethod(this, &frmMDI::updateMenuBar, Qt::QueuedConnection);
-    });
-
-    auto *frame = new QMdiSubWindow;
-    frame->setAttribute(Qt::WA_DeleteOnClose);
-    frame->setWindowFlags(Qt::SubWindow | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                          | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-    frame->setWidget(window);
-    frame->setObjectName(window->objectName() + QStringLiteral("_frame"));
-    m_mdiArea->addSubWindow(frame);
-    frame->hide();
-    frame->adjustSize();
-    frame->setFixedSize(frame->sizeHint());
-    window->Form_Load();
-    return window;
-}
-
 ReadingWindow *frmMDI::createWindow(ReadingWindowId id)
 {
+    using Back = ReadingNavigator::BackOrder;
+    using Id = ReadingWindowId;
     switch (id) {
-    case ReadingWindowId::LoveAstrologyDisplay:
-        return new frmLoveAstrologyDisplay(this);
-    case ReadingWindowId::LoveAstrologyMain:
-        return new frmLoveAstrologyMain(this);
-    case ReadingWindowId::RomanceAstrologyDisplay:
-        return new frmRomanceAstrologyDisplay(this);
-    case ReadingWindowId::RomanceAstrologyMain:
-        return new frmRomanceAstrologyMain(this);
-    case ReadingWindowId::SexualAstrologyDisplay:
-        return new frmSexualAstrologyDisplay(this);
-    case ReadingWindowId::SexualAstrologyMain:
-        return new frmSexualAstrologyMain(this);
-    case ReadingWindowId::ZodiacLoveSignDisplay:
-        return new frmZodiacLoveSignDisplay(this);
-    case ReadingWindowId::ZodiacLoveSignMain:
-        return new frmZodiacLoveSignMain(this);
+    case Id::LoveAstrologyDisplay:
+        return wireResult(new frmLoveAstrologyDisplay, Id::LoveAstrologyMain, Back::ShowInputFirst);
+    case Id::LoveAstrologyMain:
+        return wireInput(new frmLoveAstrologyMain, Id::LoveAstrologyDisplay);
+    case Id::RomanceAstrologyDisplay:
+        return wireResult(new frmRomanceAstrologyDisplay, Id::RomanceAstrologyMain,
+                          Back::ShowInputFirst);
+    case Id::RomanceAstrologyMain:
+        return wireInput(new frmRomanceAstrologyMain, Id::RomanceAstrologyDisplay);
+    case Id::SexualAstrologyDisplay:
+        return wireResult(new frmSexualAstrologyDisplay, Id::SexualAstrologyMain,
+                          Back::UnloadFirst);
+    case Id::SexualAstrologyMain:
+        return wireInput(new frmSexualAstrologyMain, Id::SexualAstrologyDisplay);
+    case Id::ZodiacLoveSignDisplay:
+        return wireResult(new frmZodiacLoveSignDisplay, Id::ZodiacLoveSignMain, Back::UnloadFirst);
+    case Id::ZodiacLoveSignMain:
+        return wireInput(new frmZodiacLoveSignMain, Id::ZodiacLoveSignDisplay);
     }
     Q_UNREACHABLE();
 }
 
+// Next of an input window: its result window is filled while still hidden (created on first
+// touch), then shown in the input window's place.
+ReadingWindow *frmMDI::wireInput(BirthDataWindow *input, ReadingWindowId result)
+{
+    connect(input, &BirthDataWindow::accepted, this,
+            [this, input, result](const BirthData &data, const QPixmap &signPicture) {
+                auto *window = static_cast<ResultWindow *>(m_navigator->window(result));
+                window->fillReading(data, signPicture);
+                m_navigator->presentResult(input, window);
+            });
+    return input;
+}
+
+ReadingWindow *frmMDI::wireResult(ResultWindow *result, ReadingWindowId input,
+                                  ReadingNavigator::BackOrder order)
+{
+    connect(result, &ResultWindow::backRequested, this,
+            [this, result, input, order] { m_navigator->goBack(result, input, order); });
+    return result;
+}
+
 void frmMDI::CloseReadingWindows()
 {
-    for (int i = 0; i < ReadingWindowCount; ++i) {
-        if (ReadingWindow *window = m_windows[static_cast<std::size_t>(i)])
-            window->unload();
-    }
+    m_navigator->closeAll();
 }
 
 void frmMDI::CenterReadingWindow(ReadingWindow *window)
 {
-    QWidget *frame = window->subWindow();
-    if (!frame)
-        frame = window;
-    const int widthTwips = Twips::fromPixelsX(frame->width());
-    frame->move(Twips::toPixelsX((Twips::screenWidth() - widthTwips) / 2), 0);
+    m_navigator->center(window);
 }
 
 void frmMDI::setWelcomePanelVisible(bool visible)
@@ -385,21 +372,11 @@ void frmMDI::updateMenuBar()
     bar->addActions(wanted);
 }
 
-void frmMDI::openReading(ReadingWindowId input)
-{
-    CloseReadingWindows();
-    setWelcomePanelVisible(false);
-    ReadingWindow *window = readingWindow(input);
-    window->showInMdi();
-    CenterReadingWindow(window);
-    updateMenuBar();
-}
-
 void frmMDI::cmdSelectOption_Click(int index)
 {
     if (index < 0 || index >= static_cast<int>(ReadingButtons.size()))
         return;
-    openReading(ReadingButtons[static_cast<std::size_t>(index)].input);
+    m_navigator->openInput(ReadingButtons[static_cast<std::size_t>(index)].input);
 }
 
 void frmMDI::lblCaption_Click(int index)
@@ -409,7 +386,7 @@ void frmMDI::lblCaption_Click(int index)
         CloseReadingWindows();
         return;
     }
-    openReading(*input);
+    m_navigator->openInput(*input);
 }
 
 void frmMDI::lblCaption_MouseMove(int index)

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "ReadingNavigator.h"
 #include "ReadingWindowId.h"
 
 #include <QMainWindow>
-#include <QPointer>
 
 #include <array>
 
@@ -13,6 +13,8 @@ class QFrame;
 class QMdiArea;
 class QPushButton;
 class ReadingWindow;
+class ResultWindow;
+class BirthDataWindow;
 
 // The main window: a strip of reading buttons, the welcome panel, and the area in which the
 // reading windows open as child windows.
@@ -25,11 +27,12 @@ public:
     ~frmMDI() override;
 
     QMdiArea *mdiArea() const { return m_mdiArea; }
+    ReadingNavigator *navigator() const { return m_navigator; }
 
     // The reading window if it is loaded, else nullptr.
-    ReadingWindow *loadedWindow(ReadingWindowId id) const;
+    ReadingWindow *loadedWindow(ReadingWindowId id) const { return m_navigator->loadedWindow(id); }
     // The reading window, created and loaded (but not shown) on first use.
-    ReadingWindow *readingWindow(ReadingWindowId id);
+    ReadingWindow *readingWindow(ReadingWindowId id) { return m_navigator->window(id); }
     template<class Window>
     Window *readingWindow()
     {
@@ -63,11 +66,13 @@ protected:
 private:
     void buildPanels();
     void MDIForm_Load();
-    void openReading(ReadingWindowId input);
     void lblCaption_MouseMove(int index);
     void picMain_MouseMove();
     void CloseAllWindowsAndEnd();
     ReadingWindow *createWindow(ReadingWindowId id);
+    ReadingWindow *wireInput(BirthDataWindow *input, ReadingWindowId result);
+    ReadingWindow *wireResult(ResultWindow *result, ReadingWindowId input,
+                              ReadingNavigator::BackOrder order);
 
     QMdiArea *m_mdiArea = nullptr;
     QWidget *Picture6 = nullptr;
@@ -82,6 +87,6 @@ private:
     QPushButton *cmdMdiExit = nullptr;
     ClickableLabel *Label7 = nullptr;
     QList<QAction *> m_ownMenuBar;
-    std::array<QPointer<ReadingWindow>, ReadingWindowCount> m_windows;
+    ReadingNavigator *m_navigator = nullptr;
     bool m_closing = false;
 };

@@ -7,6 +7,7 @@
 
 #include "BenchSupport.h"
 
+#include "readings/Readings.h"
 #include "readings/eros/SexualAstrology.h"
 #include "readings/lovesign/ZodiacLoveSign.h"
 #include "zodiac/DateText.h"
@@ -81,13 +82,8 @@ Pass venusPass(const std::vector<DateTexts> &cells)
 {
     Pass pass;
     for (const DateTexts &cell : cells) {
-        std::optional<ZodiacSign> sign;
-        // Only the block holding the year answers.
-        for (auto find : {FindLoveSign1930To1959, FindLoveSign1960To1989, FindLoveSign1990To2012}) {
-            if (std::optional<ZodiacSign> found = find(cell.year, cell.month, cell.day))
-                sign = found;
-        }
-        fold(pass, sign);
+        fold(pass,
+             findReadingSign(Reading::ZodiacLoveSign, cell.year, cell.month, cell.day));
     }
     return pass;
 }

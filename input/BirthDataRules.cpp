@@ -18,7 +18,7 @@ YearRange yearRange(Reading reading)
 
 bool usesThreeNameFields(Reading reading)
 {
-    return reading == Reading::LoveAstrology || reading == Reading::RomanceAstrology;
+    return isSunSignReading(reading);
 }
 
 std::string_view nameKeyMessage(Reading reading)

@@ -1,11 +1,11 @@
 #pragma once
 
+#include "readings/Reading.h"
+
 #include <string_view>
 
 // What the birth-data input windows accept, shared by the windows and the command line.
 namespace kesto {
-
-enum class Reading { LoveAstrology, RomanceAstrology, SexualAstrology, ZodiacLoveSign };
 
 struct YearRange
 {

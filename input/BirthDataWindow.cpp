@@ -5,6 +5,8 @@
 #include "app/ClickableLabel.h"
 #include "app/Look.h"
 #include "app/Platform.h"
+#include "app/QtText.h"
+#include "app/ReadingState.h"
 #include "app/Twips.h"
 #include "app/WebPages.h"
 #include "zodiac/DateText.h"
@@ -36,9 +38,8 @@ QFrame *strip(QWidget *parent, const QString &name, const QRect &geometry)
 
 } // namespace
 
-BirthDataWindow::BirthDataWindow(frmMDI *mdi, kesto::Reading reading, const WindowLook &look)
-    : ReadingWindow(mdi)
-    , m_reading(reading)
+BirthDataWindow::BirthDataWindow(kesto::Reading reading, const WindowLook &look)
+    : m_reading(reading)
 {
     setWindowTitle(look.caption);
     setAccessibleName(look.caption);
@@ -227,13 +228,10 @@ void BirthDataWindow::buildTableLayout(const WindowLook &look)
 
 void BirthDataWindow::Form_Load()
 {
-    ReadingWindow::Form_Load();
-
     for (int day = 1; day <= 31; ++day)
         cboDate->addItem(QString::number(day));
     for (int month = 1; month <= 12; ++month) {
-        const std::string_view name = kesto::monthName(month);
-        cboMonth->addItem(QString::fromLatin1(name.data(), qsizetype(name.size())));
+        cboMonth->addItem(toQString(kesto::monthName(month)));
     }
     const kesto::YearRange years = kesto::yearRange(m_reading);
     for (int year = years.first; year <= years.last; ++year)
@@ -246,7 +244,7 @@ void BirthDataWindow::Form_Load()
 void BirthDataWindow::refuse(QWidget *focus, std::string_view message)
 {
     if (MessagePrompter *prompter = Platform::current().prompter)
-        prompter->information(this, QString::fromLatin1(message.data(), qsizetype(message.size())));
+        prompter->information(this, toQString(message));
     if (focus)
         focus->setFocus();
 }
@@ -279,6 +277,7 @@ bool BirthDataWindow::ValidateBirthData()
 BirthData BirthDataWindow::birthData() const
 {
     BirthData data;
+    data.reading = m_reading;
     if (txtName) {
         data.name = txtName->text();
     } else {
@@ -300,6 +299,26 @@ void BirthDataWindow::cmdNext_Click()
     if (!ValidateBirthData())
         return;
     runReading();
+}
+
+void BirthDataWindow::runReading()
+{
+    const BirthData data = birthData();
+    // The sun-sign readings take the lists' positions, the table readings the lists' texts.
+    const std::optional<kesto::ZodiacSign> sign = kesto::isSunSignReading(m_reading)
+        ? kesto::findReadingSign(m_reading, data.date())
+        : kesto::findReadingSign(m_reading, data.yearText.toStdString(),
+                                 data.monthText.toStdString(), data.dayText.toStdString());
+    QString &found = ReadingState::signOf(m_reading);
+    if (sign)
+        found = toQString(kesto::displayName(*sign));
+    const std::optional<kesto::ZodiacSign> shown = kesto::signFromDisplayName(found.toStdString());
+    emit accepted(data, shown ? signPicture(*shown) : QPixmap());
+}
+
+QPixmap BirthDataWindow::signPicture(kesto::ZodiacSign) const
+{
+    return {};
 }
 
 void BirthDataWindow::cmdExit_Click()

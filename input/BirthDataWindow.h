@@ -1,11 +1,12 @@
 #pragma once
 
+#include "app/BirthData.h"
 #include "app/ReadingWindow.h"
-#include "app/ReadingWindowId.h"
 #include "app/WindowMenus.h"
 #include "input/BirthDataRules.h"
 
 #include <QColor>
+#include <QPixmap>
 
 class ClickableLabel;
 class NameField;
@@ -13,21 +14,6 @@ class QComboBox;
 class QGroupBox;
 class QLabel;
 class QPushButton;
-
-// What a reading takes from its input window once the entries have passed the check.
-struct BirthData
-{
-    QString firstName;
-    QString middleName;
-    QString lastName;
-    QString name;
-    int day = 0;   // 1..31
-    int month = 0; // 1..12
-    int year = 0;
-    QString dayText;
-    QString monthText;
-    QString yearText;
-};
 
 // The input window every reading starts from: a name, and a birth date picked from day, month
 // and year lists. The four readings share it; each subclass runs its own reading on Next.
@@ -49,6 +35,10 @@ public:
     void cmdNext_Click();
     void cmdExit_Click();
 
+signals:
+    // Next found the entries complete and the reading has stored the sign it found.
+    void accepted(const BirthData &data, const QPixmap &signPicture);
+
 protected:
     struct WindowLook
     {
@@ -65,10 +55,10 @@ protected:
         QString blurb; // Label2 of the sun-sign windows, Label3 of the others
     };
 
-    BirthDataWindow(frmMDI *mdi, kesto::Reading reading, const WindowLook &look);
+    BirthDataWindow(kesto::Reading reading, const WindowLook &look);
 
-    // The reading proper, run by Next once the entries have passed.
-    virtual void runReading() = 0;
+    // The picture of the sign from the window's own list; the table readings show none.
+    virtual QPixmap signPicture(kesto::ZodiacSign sign) const;
 
     // The sun-sign windows' three name fields, or the table windows' one.
     NameField *txtFirstName = nullptr;
@@ -88,6 +78,8 @@ private:
     NameField *nameField(const QString &name, const QString &accessibleName, QWidget *parent);
     QComboBox *list(const QString &name, const QString &accessibleName, QWidget *parent);
     void refuse(QWidget *focus, std::string_view message);
+    // Finds the sign of the reading and stores it for the result window.
+    void runReading();
 
     kesto::Reading m_reading;
 };

@@ -1,6 +1,7 @@
 #include "NameField.h"
 
 #include "app/Platform.h"
+#include "app/QtText.h"
 
 #include <QKeyEvent>
 
@@ -70,5 +71,5 @@ void NameField::cleanEditedText(const QString &text)
 void NameField::refuse()
 {
     if (MessagePrompter *prompter = Platform::current().prompter)
-        prompter->information(window(), QString::fromLatin1(kesto::nameKeyMessage(m_reading)));
+        prompter->information(window(), toQString(kesto::nameKeyMessage(m_reading)));
 }

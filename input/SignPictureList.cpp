@@ -1,5 +1,6 @@
 #include "SignPictureList.h"
 
+#include "app/QtText.h"
 #include "zodiac/ZodiacSign.h"
 
 // The pictures are compiled into the GUI library, which is static: their registration must be
@@ -18,8 +19,7 @@ QString SignPictureList::key(int position)
     const std::optional<kesto::ZodiacSign> sign = kesto::signFromOrdinal(position);
     if (!sign)
         return {};
-    const std::string_view name = kesto::pictureKey(*sign);
-    return QString::fromLatin1(name.data(), qsizetype(name.size()));
+    return toQString(kesto::pictureKey(*sign));
 }
 
 QPixmap SignPictureList::picture(int position) const

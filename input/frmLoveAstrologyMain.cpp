@@ -1,24 +1,25 @@
 #include "frmLoveAstrologyMain.h"
 
-#include "readings/love/LoveProfile.h"
-#include "readings/love/frmLoveAstrologyDisplay.h"
-
-frmLoveAstrologyMain::frmLoveAstrologyMain(frmMDI *mdi)
-    : BirthDataWindow(mdi, kesto::Reading::LoveAstrology,
-                      {QStringLiteral("Kesto Love Astrology"), 7455, 4215, QColor(28, 28, 28),
-                       Qt::white, QStringLiteral("Get My Love Astrology Reading"),
-                       QStringLiteral("mnuNext"), QStringLiteral("E&xit"),
-                       WindowMenus::UpdateAccessKey::C, QStringLiteral("mnumakemoney"),
-                       QStringLiteral("Love! Romance! Learn more about your Love Profile or your "
-                                      "partner's likes and dislikes with this software.")})
+frmLoveAstrologyMain::frmLoveAstrologyMain()
+    : BirthDataWindow(kesto::Reading::LoveAstrology, {
+        .caption = QStringLiteral("Kesto Love Astrology"),
+        .clientWidth = 7455,
+        .clientHeight = 4215,
+        .background = QColor(28, 28, 28),
+        .text = Qt::white,
+        .nextCaption = QStringLiteral("Get My Love Astrology Reading"),
+        .nextMenuName = QStringLiteral("mnuNext"),
+        .exitCaption = QStringLiteral("E&xit"),
+        .updateKey = WindowMenus::UpdateAccessKey::C,
+        .makeMoneyName = QStringLiteral("mnumakemoney"),
+        .blurb = QStringLiteral("Love! Romance! Learn more about your Love Profile or your "
+                                "partner's likes and dislikes with this software."),
+    })
 {
     setObjectName(QStringLiteral("frmLoveAstrologyMain"));
 }
 
-void frmLoveAstrologyMain::runReading()
+QPixmap frmLoveAstrologyMain::signPicture(kesto::ZodiacSign sign) const
 {
-    runSunSignReading(mdi(), this, IMGSunsignList, frmLoveAstrologyDisplay::Id,
-                      [](kesto::ZodiacSign sign) {
-                          return QString::fromStdString(kesto::LoveProfileText(sign));
-                      });
+    return IMGSunsignList.picture(kesto::ordinal(sign));
 }

@@ -2,6 +2,7 @@
 
 #include "BirthDataWindow.h"
 #include "SignPictureList.h"
+#include "app/ReadingWindowId.h"
 
 // The input window of the Love Astrology reading.
 class frmLoveAstrologyMain : public BirthDataWindow
@@ -11,10 +12,10 @@ class frmLoveAstrologyMain : public BirthDataWindow
 public:
     static constexpr ReadingWindowId Id = ReadingWindowId::LoveAstrologyMain;
 
-    explicit frmLoveAstrologyMain(frmMDI *mdi);
+    frmLoveAstrologyMain();
 
 protected:
-    void runReading() override;
+    QPixmap signPicture(kesto::ZodiacSign sign) const override;
 
 private:
     SignPictureList IMGSunsignList;

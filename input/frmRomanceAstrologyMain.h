@@ -2,6 +2,7 @@
 
 #include "BirthDataWindow.h"
 #include "SignPictureList.h"
+#include "app/ReadingWindowId.h"
 
 // The input window of the Romance Astrology reading.
 class frmRomanceAstrologyMain : public BirthDataWindow
@@ -11,10 +12,10 @@ class frmRomanceAstrologyMain : public BirthDataWindow
 public:
     static constexpr ReadingWindowId Id = ReadingWindowId::RomanceAstrologyMain;
 
-    explicit frmRomanceAstrologyMain(frmMDI *mdi);
+    frmRomanceAstrologyMain();
 
 protected:
-    void runReading() override;
+    QPixmap signPicture(kesto::ZodiacSign sign) const override;
 
 private:
     SignPictureList IMGSunsignList;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "BirthDataWindow.h"
+#include "app/ReadingWindowId.h"
 
 // The input window of the Sexual Astrology reading.
 class frmSexualAstrologyMain : public BirthDataWindow
@@ -10,8 +11,5 @@ class frmSexualAstrologyMain : public BirthDataWindow
 public:
     static constexpr ReadingWindowId Id = ReadingWindowId::SexualAstrologyMain;
 
-    explicit frmSexualAstrologyMain(frmMDI *mdi);
-
-protected:
-    void runReading() override;
+    frmSexualAstrologyMain();
 };

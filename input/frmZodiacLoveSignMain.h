@@ -1,6 +1,7 @@
 #pragma once
 
 #include "BirthDataWindow.h"
+#include "app/ReadingWindowId.h"
 
 // The input window of the Zodiac Love Sign reading.
 class frmZodiacLoveSignMain : public BirthDataWindow
@@ -10,8 +11,5 @@ class frmZodiacLoveSignMain : public BirthDataWindow
 public:
     static constexpr ReadingWindowId Id = ReadingWindowId::ZodiacLoveSignMain;
 
-    explicit frmZodiacLoveSignMain(frmMDI *mdi);
-
-protected:
-    void runReading() override;
+    frmZodiacLoveSignMain();
 };

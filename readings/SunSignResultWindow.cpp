@@ -3,15 +3,11 @@
 #include "app/Banners.h"
 #include "app/ClickableLabel.h"
 #include "app/Look.h"
+#include "app/QtText.h"
 #include "app/ReadingState.h"
 #include "app/Twips.h"
 #include "app/WindowMenus.h"
-#include "app/frmMDI.h"
-#include "assets/texts/ReadingTexts.h"
-#include "input/BirthDataWindow.h"
-#include "input/SignPictureList.h"
-#include "zodiac/SignAttributes.h"
-#include "zodiac/SunSign.h"
+#include "readings/Readings.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -25,11 +21,6 @@ namespace {
 constexpr int ClientWidth = 7920;
 constexpr int ValueLeft = 1920;
 constexpr int HeadingLeft = 240;
-
-QString text(std::string_view value)
-{
-    return QString::fromLatin1(value.data(), qsizetype(value.size()));
-}
 
 QRect twips(const SunSignResultWindow::Box &box)
 {
@@ -47,9 +38,8 @@ QFrame *band(QWidget *parent, const QString &name, int top, int height, const QC
 
 } // namespace
 
-SunSignResultWindow::SunSignResultWindow(frmMDI *mdi, const Layout &layout)
-    : ReadingWindow(mdi)
-    , m_layout(layout)
+SunSignResultWindow::SunSignResultWindow(const Layout &layout)
+    : m_layout(layout)
 {
     setObjectName(QLatin1String(layout.objectName));
     setWindowTitle(QLatin1String(layout.caption));
@@ -217,41 +207,39 @@ void SunSignResultWindow::buildFooter()
     connect(cmdBack, &QPushButton::clicked, this, &SunSignResultWindow::cmdBack_Click);
 }
 
-void SunSignResultWindow::FillSunSignResult(const SignPictureList &pictures,
-                                            ProfileText profileText)
+void SunSignResultWindow::fillReading(const BirthData &, const QPixmap &signPicture)
+{
+    FillSunSignResult(signPicture);
+}
+
+void SunSignResultWindow::FillSunSignResult(const QPixmap &signPicture)
 {
     const std::optional<kesto::ZodiacSign> found =
         kesto::signFromDisplayName(ReadingState::CurrentSunSign.toStdString());
     if (!found)
         return;
-    const kesto::ZodiacSign sign = *found;
-    const kesto::SignAttributeRow &attributes = kesto::SignAttributes(sign);
-    const kesto::TraitTexts traits = kesto::SunSignTraits(sign);
+    const kesto::SunSignCard card = kesto::sunSignCard(m_layout.reading, *found);
 
     auto show = [](QLabel *label, const QString &value) {
         label->setText(value);
         Look::growToFit(label);
     };
     show(lblSunSign, ReadingState::CurrentSunSign);
-    show(lblSunSignElement, text(attributes.element));
-    show(lblSunSignNumber, text(attributes.luckyNumber));
-    show(lblSunSignDay, text(attributes.luckyDay));
-    show(lblSunSignCompatibility, text(attributes.compatibility));
-    show(lblSunSignBirthStone, text(attributes.birthstone));
-    txtSunSignPositiveTraits->setPlainText(text(traits.positive));
-    txtSunSignNegativeTraits->setPlainText(text(traits.negative));
-    picSunSign->setPixmap(pictures.picture(kesto::ordinal(sign)));
+    show(lblSunSignElement, toQString(card.attributes.element));
+    show(lblSunSignNumber, toQString(card.attributes.luckyNumber));
+    show(lblSunSignDay, toQString(card.attributes.luckyDay));
+    show(lblSunSignCompatibility, toQString(card.attributes.compatibility));
+    show(lblSunSignBirthStone, toQString(card.attributes.birthstone));
+    txtSunSignPositiveTraits->setPlainText(toQString(card.traits.positive));
+    txtSunSignNegativeTraits->setPlainText(toQString(card.traits.negative));
+    picSunSign->setPixmap(signPicture);
     // The paragraphs of a profile are parted by CR LF pairs, which the box takes as one break.
-    txtLoveProfile->setPlainText(profileText(sign));
+    txtLoveProfile->setPlainText(toQString(card.profile));
 }
 
 void SunSignResultWindow::cmdBack_Click()
 {
-    frmMDI *main = mdi();
-    main->readingWindow(m_layout.input)->showInMdi();
-    unload();
-    // Unloading brought the welcome panel back; the input window stands in its place.
-    main->setWelcomePanelVisible(false);
+    emit backRequested();
 }
 
 void SunSignResultWindow::mnuBack_Click()
@@ -262,19 +250,4 @@ void SunSignResultWindow::mnuBack_Click()
 void SunSignResultWindow::mnuExit_Click()
 {
     unload();
-}
-
-void runSunSignReading(frmMDI *mdi, BirthDataWindow *input, const SignPictureList &pictures,
-                       ReadingWindowId resultId, SunSignResultWindow::ProfileText profileText)
-{
-    const BirthData data = input->birthData();
-    if (const std::optional<kesto::ZodiacSign> sign = kesto::SunSignFromDate(data.day, data.month))
-        ReadingState::CurrentSunSign = text(kesto::displayName(*sign));
-
-    auto *result = static_cast<SunSignResultWindow *>(mdi->readingWindow(resultId));
-    result->FillSunSignResult(pictures, profileText);
-    input->hideInMdi();
-    result->showInMdi();
-    mdi->setWelcomePanelVisible(false);
-    mdi->updateMenuBar();
 }

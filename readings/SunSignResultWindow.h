@@ -1,24 +1,21 @@
 #pragma once
 
-#include "app/ReadingWindow.h"
-#include "app/ReadingWindowId.h"
-#include "zodiac/ZodiacSign.h"
+#include "app/ResultWindow.h"
+#include "readings/Reading.h"
 
 #include <QColor>
 
 #include <array>
 
-class BirthDataWindow;
 class ClickableLabel;
 class QLabel;
 class QPlainTextEdit;
 class QPushButton;
 class QTabWidget;
-class SignPictureList;
 
 // The result window of the two sun-sign readings, Love and Romance Astrology: the sign's card
 // on the first tab, the reading's profile on the second. The reading fills it before showing it.
-class SunSignResultWindow : public ReadingWindow
+class SunSignResultWindow : public ResultWindow
 {
     Q_OBJECT
 
@@ -36,7 +33,7 @@ public:
     {
         const char *objectName;
         const char *caption;
-        ReadingWindowId input; // where Back leads
+        kesto::Reading reading; // whose profile the second tab shows
         int clientHeight;
         int tabHeight;
         const char *profileTab;
@@ -60,19 +57,18 @@ public:
         QColor signText;
     };
 
-    using ProfileText = QString (*)(kesto::ZodiacSign);
+    void fillReading(const BirthData &data, const QPixmap &signPicture) override;
 
     // Sets every value for the sign named in ReadingState::CurrentSunSign, in the reading's
-    // order, the picture from the input window's own list. Leaves the window as it is if no
-    // sign has that name.
-    void FillSunSignResult(const SignPictureList &pictures, ProfileText profileText);
+    // order. Leaves the window as it is if no sign has that name.
+    void FillSunSignResult(const QPixmap &signPicture);
 
     void cmdBack_Click();
     void mnuBack_Click();
     void mnuExit_Click();
 
 protected:
-    SunSignResultWindow(frmMDI *mdi, const Layout &layout);
+    explicit SunSignResultWindow(const Layout &layout);
 
 private:
     void buildHeader();
@@ -104,8 +100,3 @@ private:
     ClickableLabel *lblCobrand = nullptr;
     QPushButton *cmdBack = nullptr;
 };
-
-// Next of a sun-sign input window once its entries have passed: finds the sign, fills the
-// result window and shows it in place of the input window.
-void runSunSignReading(frmMDI *mdi, BirthDataWindow *input, const SignPictureList &pictures,
-                       ReadingWindowId resultId, SunSignResultWindow::ProfileText profileText);

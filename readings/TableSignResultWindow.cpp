@@ -2,9 +2,11 @@
 
 #include "app/ClickableLabel.h"
 #include "app/Look.h"
+#include "app/QtText.h"
+#include "app/ReadingState.h"
 #include "app/Twips.h"
 #include "app/WindowMenus.h"
-#include "app/frmMDI.h"
+#include "readings/Readings.h"
 
 #include <QFrame>
 #include <QGroupBox>
@@ -60,17 +62,10 @@ QPushButton *button(QWidget *parent, const char *objectName, const QString &capt
     return button;
 }
 
-QString fromView(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
-
 } // namespace
 
-TableSignResultWindow::TableSignResultWindow(frmMDI *mdi, const Layout &layout)
-    : ReadingWindow(mdi)
-    , m_input(layout.input)
-    , m_describe(layout.describe)
+TableSignResultWindow::TableSignResultWindow(const Layout &layout)
+    : m_reading(layout.reading)
 {
     const QString caption = QLatin1String(layout.caption);
     name(this, layout.name, caption);
@@ -123,31 +118,22 @@ TableSignResultWindow::TableSignResultWindow(frmMDI *mdi, const Layout &layout)
 
 void TableSignResultWindow::showDescription(kesto::ZodiacSign sign)
 {
-    m_description->setText(fromView(m_describe(sign)));
+    m_description->setText(toQString(kesto::signDescription(m_reading, sign)));
 }
 
-void TableSignResultWindow::presentReading(ReadingWindow *input, const QString &signName)
+void TableSignResultWindow::fillReading(const BirthData &, const QPixmap &)
 {
+    const QString &signName = ReadingState::signOf(m_reading);
     // Compared in zodiac order by exact equality; anything else keeps the old description.
     if (const std::optional<kesto::ZodiacSign> sign =
             kesto::signFromDisplayName(signName.toStdString()))
         showDescription(*sign);
     m_signName->setText(signName);
-    input->hideInMdi();
-    showInMdi();
-    mdi()->setWelcomePanelVisible(false);
-    mdi()->updateMenuBar();
 }
 
 void TableSignResultWindow::cmdBack_Click()
 {
-    // Unloading destroys this window soon after: keep what the later steps need.
-    frmMDI *main = mdi();
-    const ReadingWindowId input = m_input;
-    unload();
-    main->readingWindow(input)->showInMdi();
-    main->setWelcomePanelVisible(false);
-    main->updateMenuBar();
+    emit backRequested();
 }
 
 void TableSignResultWindow::cmdExit_Click()

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "app/Banners.h"
-#include "app/ReadingWindow.h"
-#include "app/ReadingWindowId.h"
+#include "app/ResultWindow.h"
+#include "readings/Reading.h"
 #include "zodiac/ZodiacSign.h"
 
 #include <QColor>
@@ -16,7 +16,7 @@ class QLabel;
 // The result window of the two readings that look one sign up in a table, Zodiac Love Sign and
 // Sexual Astrology: a frame with two headings, the sign's name and its description, then Back
 // and Exit. Both windows are this one with their own layout, colours and texts.
-class TableSignResultWindow : public ReadingWindow
+class TableSignResultWindow : public ResultWindow
 {
     Q_OBJECT
 
@@ -54,26 +54,24 @@ public:
         QRect back;
         QRect exit;
         bool boldButtons;
-        ReadingWindowId input;
-        std::string_view (*describe)(kesto::ZodiacSign);
+        kesto::Reading reading;
     };
 
-    // Shows the reading in place of the input window. The description changes only when
-    // `signName` is one of the twelve names; the name is shown as it is.
-    void presentReading(ReadingWindow *input, const QString &signName);
+    // Shows the sign the reading found last as it is; the description changes only when that
+    // is one of the twelve names.
+    void fillReading(const BirthData &data, const QPixmap &signPicture) override;
 
-    // Back unloads first, then shows the input window; Exit only unloads.
+    // Back asks to go back to the input window; Exit only unloads.
     void cmdBack_Click();
     void cmdExit_Click();
 
 protected:
-    TableSignResultWindow(frmMDI *mdi, const Layout &layout);
+    explicit TableSignResultWindow(const Layout &layout);
 
     void showDescription(kesto::ZodiacSign sign);
 
 private:
     QLabel *m_signName = nullptr;
     QLabel *m_description = nullptr;
-    ReadingWindowId m_input;
-    std::string_view (*m_describe)(kesto::ZodiacSign);
+    kesto::Reading m_reading;
 };

@@ -1,6 +1,7 @@
 #include "assets/texts/ReadingTexts.h"
 #include "cli/CliText.h"
 #include "cli/ReadingCommand.h"
+#include "readings/Readings.h"
 #include "readings/eros/SexualAstrology.h"
 #include "readings/love/LoveProfile.h"
 #include "readings/lovesign/ZodiacLoveSign.h"
@@ -63,12 +64,8 @@ std::optional<ZodiacSign> tableSign(const QString &table, int year, int month, i
 {
     const std::string y = std::to_string(year);
     const std::string d = std::to_string(day);
-    const std::string_view m = monthName(month);
-    if (table == "eros")
-        return FindErosSign(y, m, d);
-    return year < 1960 ? FindLoveSign1930To1959(y, m, d)
-        : year < 1990  ? FindLoveSign1960To1989(y, m, d)
-                       : FindLoveSign1990To2012(y, m, d);
+    return findReadingSign(table == "eros" ? Reading::SexualAstrology : Reading::ZodiacLoveSign, y,
+                           monthName(month), d);
 }
 
 } // namespace

@@ -287,7 +287,9 @@ void TestTableReadings::unknownSignKeepsTheDescription()
     const QString cancer = description(Kind::Zodiac, QStringLiteral("Cancer"));
     QCOMPARE(labelText(result, "lblSignDesc"), cancer);
 
-    result->presentReading(input, QStringLiteral("aries"));
+    ReadingState::LoveSign = QStringLiteral("aries");
+    result->fillReading({}, {});
+    m_desk.mdi().navigator()->presentResult(input, result);
     QCOMPARE(labelText(result, "lblSignDesc"), cancer);
     QCOMPARE(labelText(result, "lblLoveSign"), QStringLiteral("aries"));
     QCOMPARE(shownReading(m_desk.mdi()), result);

@@ -1,7 +1,5 @@
 #include "frmSexualAstrologyDisplay.h"
 
-#include "assets/texts/ReadingTexts.h"
-
 namespace {
 
 constexpr QColor DarkGrey(64, 64, 64);
@@ -29,13 +27,12 @@ constexpr TableSignResultWindow::Layout SexualLayout = {
     .back = {0, 4680, 7095, 465},
     .exit = {7200, 4680, 1215, 465},
     .boldButtons = false,
-    .input = ReadingWindowId::SexualAstrologyMain,
-    .describe = kesto::ErosSignText,
+    .reading = kesto::Reading::SexualAstrology,
 };
 // clang-format on
 
 } // namespace
 
-frmSexualAstrologyDisplay::frmSexualAstrologyDisplay(frmMDI *mdi)
-    : TableSignResultWindow(mdi, SexualLayout)
+frmSexualAstrologyDisplay::frmSexualAstrologyDisplay()
+    : TableSignResultWindow(SexualLayout)
 { }

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "readings/lovesign/TableSignResultWindow.h"
+#include "app/ReadingWindowId.h"
+#include "readings/TableSignResultWindow.h"
 
 // The result window of the Sexual Astrology reading: where the asteroid Eros stood on the
 // birthday.
@@ -11,5 +12,5 @@ class frmSexualAstrologyDisplay : public TableSignResultWindow
 public:
     static constexpr ReadingWindowId Id = ReadingWindowId::SexualAstrologyDisplay;
 
-    explicit frmSexualAstrologyDisplay(frmMDI *mdi);
+    frmSexualAstrologyDisplay();
 };

@@ -6,7 +6,7 @@ namespace {
 constexpr SunSignResultWindow::Layout LoveLayout = {
     .objectName = "frmLoveAstrologyDisplay",
     .caption = "Kesto Love Astrology",
-    .input = ReadingWindowId::LoveAstrologyMain,
+    .reading = kesto::Reading::LoveAstrology,
     .clientHeight = 6435,
     .tabHeight = 5055,
     .profileTab = "Love Profile",
@@ -32,6 +32,6 @@ constexpr SunSignResultWindow::Layout LoveLayout = {
 
 } // namespace
 
-frmLoveAstrologyDisplay::frmLoveAstrologyDisplay(frmMDI *mdi)
-    : SunSignResultWindow(mdi, LoveLayout)
+frmLoveAstrologyDisplay::frmLoveAstrologyDisplay()
+    : SunSignResultWindow(LoveLayout)
 { }

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "SunSignResultWindow.h"
+#include "app/ReadingWindowId.h"
+#include "readings/SunSignResultWindow.h"
 
 // The result window of the Love Astrology reading.
 class frmLoveAstrologyDisplay : public SunSignResultWindow
@@ -10,5 +11,5 @@ class frmLoveAstrologyDisplay : public SunSignResultWindow
 public:
     static constexpr ReadingWindowId Id = ReadingWindowId::LoveAstrologyDisplay;
 
-    explicit frmLoveAstrologyDisplay(frmMDI *mdi);
+    frmLoveAstrologyDisplay();
 };

@@ -1,7 +1,5 @@
 #include "frmZodiacLoveSignDisplay.h"
 
-#include "assets/texts/ReadingTexts.h"
-
 namespace {
 
 constexpr QColor Cyan(0, 255, 255);
@@ -29,15 +27,14 @@ constexpr TableSignResultWindow::Layout ZodiacLayout = {
     .back = {0, 3960, 5895, 465},
     .exit = {6000, 3960, 1215, 465},
     .boldButtons = true,
-    .input = ReadingWindowId::ZodiacLoveSignMain,
-    .describe = kesto::LoveSignText,
+    .reading = kesto::Reading::ZodiacLoveSign,
 };
 // clang-format on
 
 } // namespace
 
-frmZodiacLoveSignDisplay::frmZodiacLoveSignDisplay(frmMDI *mdi)
-    : TableSignResultWindow(mdi, ZodiacLayout)
+frmZodiacLoveSignDisplay::frmZodiacLoveSignDisplay()
+    : TableSignResultWindow(ZodiacLayout)
 {
     // What a fresh window shows until a reading names a sign.
     showDescription(kesto::ZodiacSign::Cancer);

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "TableSignResultWindow.h"
+#include "app/ReadingWindowId.h"
+#include "readings/TableSignResultWindow.h"
 
 // The result window of the Zodiac Love Sign reading: where Venus stood on the birthday.
 class frmZodiacLoveSignDisplay : public TableSignResultWindow
@@ -10,5 +11,5 @@ class frmZodiacLoveSignDisplay : public TableSignResultWindow
 public:
     static constexpr ReadingWindowId Id = ReadingWindowId::ZodiacLoveSignDisplay;
 
-    explicit frmZodiacLoveSignDisplay(frmMDI *mdi);
+    frmZodiacLoveSignDisplay();
 };

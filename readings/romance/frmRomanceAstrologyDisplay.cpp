@@ -6,7 +6,7 @@ namespace {
 constexpr SunSignResultWindow::Layout RomanceLayout = {
     .objectName = "frmRomanceAstrologyDisplay",
     .caption = "Kesto Romance Astrology",
-    .input = ReadingWindowId::RomanceAstrologyMain,
+    .reading = kesto::Reading::RomanceAstrology,
     .clientHeight = 7215,
     .tabHeight = 5775,
     .profileTab = " Romance Profile",
@@ -32,6 +32,6 @@ constexpr SunSignResultWindow::Layout RomanceLayout = {
 
 } // namespace
 
-frmRomanceAstrologyDisplay::frmRomanceAstrologyDisplay(frmMDI *mdi)
-    : SunSignResultWindow(mdi, RomanceLayout)
+frmRomanceAstrologyDisplay::frmRomanceAstrologyDisplay()
+    : SunSignResultWindow(RomanceLayout)
 { }

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "readings/love/SunSignResultWindow.h"
+#include "app/ReadingWindowId.h"
+#include "readings/SunSignResultWindow.h"
 
 // The result window of the Romance Astrology reading: the Love Astrology result window with a
 // romance profile, the trait boxes one above the other, and its own colours.
@@ -11,5 +12,5 @@ class frmRomanceAstrologyDisplay : public SunSignResultWindow
 public:
     static constexpr ReadingWindowId Id = ReadingWindowId::RomanceAstrologyDisplay;
 
-    explicit frmRomanceAstrologyDisplay(frmMDI *mdi);
+    frmRomanceAstrologyDisplay();
 };

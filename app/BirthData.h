@@ -1,0 +1,23 @@
+#pragma once
+
+#include "readings/Readings.h"
+
+#include <QString>
+
+// What a reading takes from its input window once the entries have passed the check.
+struct BirthData
+{
+    kesto::Reading reading = kesto::Reading::LoveAstrology;
+    QString firstName;
+    QString middleName;
+    QString lastName;
+    QString name; // the table readings' one name field
+    int day = 0;   // 1..31
+    int month = 0; // 1..12
+    int year = 0;
+    QString dayText;
+    QString monthText;
+    QString yearText;
+
+    kesto::BirthDate date() const { return {year, month, day}; }
+};

@@ -1,0 +1,100 @@
+#include "ReadingNavigator.h"
+
+#include "ReadingWindow.h"
+#include "Twips.h"
+
+#include <QMdiArea>
+#include <QMdiSubWindow>
+
+ReadingNavigator::ReadingNavigator(QMdiArea *area, WindowFactory factory, QObject *parent)
+    : QObject(parent)
+    , m_area(area)
+    , m_factory(std::move(factory))
+{ }
+
+ReadingWindow *ReadingNavigator::loadedWindow(ReadingWindowId id) const
+{
+    return m_windows[static_cast<std::size_t>(id)];
+}
+
+ReadingWindow *ReadingNavigator::window(ReadingWindowId id)
+{
+    QPointer<ReadingWindow> &slot = m_windows[static_cast<std::size_t>(id)];
+    if (slot)
+        return slot;
+    ReadingWindow *window = m_factory(id);
+    slot = window;
+    connect(window, &ReadingWindow::unloaded, this, [this, id](ReadingWindow *closed) {
+        QPointer<ReadingWindow> &current = m_windows[static_cast<std::size_t>(id)];
+        if (current == closed)
+            current = nullptr;
+        // Every reading window brings the welcome panel back as it unloads.
+        emit welcomePanelWanted(true);
+        // The closing window is still the active one: look again once it has gone.
+        QMetaObject::invokeMethod(this, &ReadingNavigator::activeWindowChanged,
+                                  Qt::QueuedConnection);
+    });
+
+    auto *frame = new QMdiSubWindow;
+    frame->setAttribute(Qt::WA_DeleteOnClose);
+    frame->setWindowFlags(Qt::SubWindow | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                          | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    frame->setWidget(window);
+    frame->setObjectName(window->objectName() + QStringLiteral("_frame"));
+    m_area->addSubWindow(frame);
+    frame->hide();
+    frame->adjustSize();
+    frame->setFixedSize(frame->sizeHint());
+    center(window);
+    window->Form_Load();
+    return window;
+}
+
+void ReadingNavigator::closeAll()
+{
+    for (const QPointer<ReadingWindow> &window : m_windows) {
+        if (window)
+            window->unload();
+    }
+}
+
+void ReadingNavigator::center(ReadingWindow *window) const
+{
+    QWidget *frame = window->subWindow();
+    if (!frame)
+        frame = window;
+    const int widthTwips = Twips::fromPixelsX(frame->width());
+    frame->move(Twips::toPixelsX((Twips::screenWidth() - widthTwips) / 2), 0);
+}
+
+void ReadingNavigator::openInput(ReadingWindowId input)
+{
+    closeAll();
+    emit welcomePanelWanted(false);
+    ReadingWindow *window = this->window(input);
+    window->showInMdi();
+    center(window);
+    emit activeWindowChanged();
+}
+
+void ReadingNavigator::presentResult(ReadingWindow *input, ReadingWindow *result)
+{
+    input->hideInMdi();
+    result->showInMdi();
+    emit welcomePanelWanted(false);
+    emit activeWindowChanged();
+}
+
+void ReadingNavigator::goBack(ReadingWindow *result, ReadingWindowId input, BackOrder order)
+{
+    if (order == BackOrder::ShowInputFirst) {
+        window(input)->showInMdi();
+        result->unload();
+    } else {
+        result->unload();
+        window(input)->showInMdi();
+    }
+    // Unloading brought the welcome panel back; the input window stands in its place.
+    emit welcomePanelWanted(false);
+    emit activeWindowChanged();
+}

@@ -1,0 +1,52 @@
+#pragma once
+
+#include "assets/texts/ReadingTexts.h"
+#include "readings/Reading.h"
+#include "zodiac/SignAttributes.h"
+#include "zodiac/ZodiacSign.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+// One entry to the four readings for everything that shows them: the windows, the command line,
+// the tests and the benchmarks. Built on the readings' own lookups, which stay as they are.
+namespace kesto {
+
+struct BirthDate
+{
+    int year = 0;
+    int month = 0; // 1..12
+    int day = 0;   // 1..31; the readings take every day number in every month
+};
+
+// "Love Astrology", "Romance Astrology", "Sexual Astrology", "Zodiac Love Sign"
+std::string_view readingTitle(Reading reading);
+
+// The sign a reading finds for a date given as the input window's lists show it ("1984",
+// "January", "29"); Zodiac Love Sign asks its three table blocks in turn, as it always has.
+// Nothing where the reading's lookup has no answer.
+std::optional<ZodiacSign> findReadingSign(Reading reading, std::string_view yearText,
+                                          std::string_view monthText, std::string_view dayText);
+
+// The same for a date given as numbers.
+std::optional<ZodiacSign> findReadingSign(Reading reading, const BirthDate &date);
+
+// What a sun-sign reading shows for its sign.
+struct SunSignCard
+{
+    ZodiacSign sign;
+    SignAttributeRow attributes;
+    TraitTexts traits;
+    std::string profile;      // love or romance profile, paragraphs parted by CR LF CR LF
+    std::string_view picture; // "aries.jpg" ... "pisces.jpg"
+};
+
+// For Love or Romance Astrology; the profile is the one of that reading.
+SunSignCard sunSignCard(Reading reading, ZodiacSign sign);
+
+// The description a table reading shows for its sign: where Venus stands for Zodiac Love Sign,
+// where Eros stands for Sexual Astrology.
+std::string_view signDescription(Reading reading, ZodiacSign sign);
+
+} // namespace kesto
