@@ -5,12 +5,8 @@
 #include "ReadingUsage.h"
 #include "assets/texts/ReadingTexts.h"
 #include "input/BirthDataRules.h"
-#include "readings/SkySigns.h"
-#include "readings/eros/SexualAstrology.h"
-#include "readings/love/LoveProfile.h"
-#include "readings/lovesign/ZodiacLoveSign.h"
+#include "readings/Readings.h"
 #include "zodiac/DateText.h"
-#include "zodiac/SignAttributes.h"
 #include "zodiac/SunSign.h"
 
 #include <array>
@@ -44,13 +40,6 @@ constexpr std::array<ReadingCommand, 4> ReadingCommands = {{
 }};
 // clang-format on
 
-struct BirthDate
-{
-    int year;
-    int month;
-    int day;
-};
-
 // Arguments come back escaped and shortened, so that none can drive the terminal.
 std::string quoted(std::string_view text)
 {
@@ -76,37 +65,6 @@ const ReadingCommand *findReadingCommand(std::string_view name)
             return &command;
     }
     return nullptr;
-}
-
-// The texts the input window's lists would hand to a lookup for this date.
-struct ListTexts
-{
-    std::string year;
-    std::string_view month;
-    std::string day;
-};
-
-ListTexts listTexts(int year, int month, int day)
-{
-    return {std::to_string(year), monthName(month), std::to_string(day)};
-}
-
-// The Zodiac Love Sign reading asks the three blocks in turn; the last one that answers counts.
-std::optional<ZodiacSign> loveSignFor(int year, int month, int day)
-{
-    const ListTexts texts = listTexts(year, month, day);
-    std::optional<ZodiacSign> sign;
-    for (auto find : {FindLoveSign1930To1959, FindLoveSign1960To1989, FindLoveSign1990To2012}) {
-        if (const auto answer = find(texts.year, texts.month, texts.day))
-            sign = answer;
-    }
-    return sign;
-}
-
-std::optional<ZodiacSign> erosSignFor(int year, int month, int day)
-{
-    const ListTexts texts = listTexts(year, month, day);
-    return FindErosSign(texts.year, texts.month, texts.day);
 }
 
 std::string dateText(const BirthDate &date)
@@ -208,16 +166,16 @@ std::string readingHeading(const ReadingCommand &command, const BirthDate &date)
 int showSunSignReading(const ReadingCommand &command, const BirthDate &date, bool json,
                        std::ostream &out, std::ostream &err)
 {
-    const std::optional<ZodiacSign> sign = SunSignFromDate(date.day, date.month);
+    const std::optional<ZodiacSign> sign = findReadingSign(command.reading, date);
     if (!sign) {
         err << Program << ": no sun sign for " << dateText(date) << '\n';
         return ExitNoAnswer;
     }
-    const SignAttributeRow &attributes = SignAttributes(*sign);
-    const TraitTexts traits = SunSignTraits(*sign);
+    const SunSignCard card = sunSignCard(command.reading, *sign);
+    const SignAttributeRow &attributes = card.attributes;
+    const TraitTexts &traits = card.traits;
+    const std::string &profile = card.profile;
     const bool love = command.reading == Reading::LoveAstrology;
-    const std::string profile =
-        love ? LoveProfileText(*sign) : std::string(RomanceProfileText(*sign));
     if (json) {
         JsonObject object;
         object.add("reading", command.name);
@@ -230,7 +188,7 @@ int showSunSignReading(const ReadingCommand &command, const BirthDate &date, boo
         object.add("positiveTraits", traits.positive);
         object.add("negativeTraits", traits.negative);
         object.add("profile", profile);
-        object.add("picture", pictureKey(*sign));
+        object.add("picture", card.picture);
         out << object.finished();
         return ExitSuccess;
     }
@@ -251,22 +209,16 @@ int showSunSignReading(const ReadingCommand &command, const BirthDate &date, boo
 int showTableReading(const ReadingCommand &command, const BirthDate &date, bool json,
                      std::ostream &out, std::ostream &err)
 {
-    const bool venus = command.reading == Reading::ZodiacLoveSign;
-    const std::optional<SourcedSign> found = venus
-        ? venusSignAnyYear(date.year, date.month, date.day)
-        : erosSignAnyYear(date.year, date.month, date.day);
-    // Within the reading's years the answer is always its own table's.
-    const std::optional<ZodiacSign> sign = !found ? std::nullopt
-        : found->source == SignSource::Ephemeris  ? std::optional(found->sign)
-        : venus                                   ? loveSignFor(date.year, date.month, date.day)
-                                                  : erosSignFor(date.year, date.month, date.day);
-    const bool computed = found && found->source == SignSource::Ephemeris;
-    if (!sign) {
-        err << Program << ": the " << (venus ? "Venus" : "Eros") << " table has no sign for "
-            << dateText(date) << '\n';
+    const std::optional<SourcedSign> found = findReadingSignAnyYear(command.reading, date);
+    if (!found) {
+        err << Program << ": the "
+            << (command.reading == Reading::ZodiacLoveSign ? "Venus" : "Eros")
+            << " table has no sign for " << dateText(date) << '\n';
         return ExitNoAnswer;
     }
-    const std::string_view description = venus ? LoveSignText(*sign) : ErosSignText(*sign);
+    const std::optional<ZodiacSign> sign = found->sign;
+    const bool computed = found->source == SignSource::Ephemeris;
+    const std::string_view description = signDescription(command.reading, *sign);
     if (json) {
         JsonObject object;
         object.add("reading", command.name);
@@ -304,35 +256,21 @@ int showSunTable(std::ostream &out)
     return ExitSuccess;
 }
 
-// Outside the reading's own years the signs come from the tables computed from the planets.
-std::optional<ZodiacSign> venusSignForAnyYear(int year, int month, int day)
-{
-    if (yearRange(Reading::ZodiacLoveSign).contains(year))
-        return loveSignFor(year, month, day);
-    const std::optional<SourcedSign> found = venusSignAnyYear(year, month, day);
-    return found ? std::optional(found->sign) : std::nullopt;
-}
-
-std::optional<ZodiacSign> erosSignForAnyYear(int year, int month, int day)
-{
-    if (yearRange(Reading::SexualAstrology).contains(year))
-        return erosSignFor(year, month, day);
-    const std::optional<SourcedSign> found = erosSignAnyYear(year, month, day);
-    return found ? std::optional(found->sign) : std::nullopt;
-}
-
-int showYearTable(YearRange years, std::string_view tableName,
-                  std::optional<ZodiacSign> (*signFor)(int, int, int), std::ostream &out,
-                  std::ostream &err)
+// Within the reading's own years every cell comes from its table, as the windows read it; any
+// other year from the signs computed from the planets' positions.
+int showYearTable(Reading reading, YearRange years, std::ostream &out, std::ostream &err)
 {
     std::string text;
     text.reserve(static_cast<std::size_t>(years.last - years.first + 1) * 12 * 31 * 24);
     for (int year = years.first; year <= years.last; ++year) {
         for (int month = 1; month <= 12; ++month) {
             for (int day = 1; day <= 31; ++day) {
-                const std::optional<ZodiacSign> sign = signFor(year, month, day);
+                const std::optional<SourcedSign> sign =
+                    findReadingSignAnyYear(reading, {year, month, day});
                 if (!sign) {
-                    err << Program << ": the " << tableName << " table has no sign for "
+                    err << Program << ": the "
+                        << (reading == Reading::ZodiacLoveSign ? "Venus" : "Eros")
+                        << " table has no sign for "
                         << dateText({year, month, day}) << '\n';
                     return ExitNoAnswer;
                 }
@@ -342,7 +280,7 @@ int showYearTable(YearRange years, std::string_view tableName,
                 text += '\t';
                 text += std::to_string(day);
                 text += '\t';
-                text += displayName(*sign);
+                text += displayName(sign->sign);
                 text += '\n';
             }
         }
@@ -374,18 +312,15 @@ int runTable(std::span<const std::string_view> operands, const TableYears &chose
     }
     if (name != "venus" && name != "eros")
         return refuse(err, "unknown table " + quoted(name) + ": takes sun, venus or eros");
-    const bool venus = name == "venus";
-    const Reading reading = venus ? Reading::ZodiacLoveSign : Reading::SexualAstrology;
+    const Reading reading = name == "venus" ? Reading::ZodiacLoveSign : Reading::SexualAstrology;
     if (!yearsChosen)
-        return showYearTable(yearRange(reading), venus ? "Venus" : "Eros",
-                             venus ? loveSignFor : erosSignFor, out, err);
+        return showYearTable(reading, yearRange(reading), out, err);
     const YearRange years {chosen.from.value_or(SkyFirstYear), chosen.to.value_or(SkyLastYear)};
     if (years.first > years.last)
         return refuse(err,
                       "--from " + std::to_string(years.first) + " is after --to "
                           + std::to_string(years.last));
-    return showYearTable(years, venus ? "Venus" : "Eros",
-                         venus ? venusSignForAnyYear : erosSignForAnyYear, out, err);
+    return showYearTable(reading, years, out, err);
 }
 
 // The year after --from or --to: a whole number from 1900 to 2100.

@@ -78,6 +78,21 @@ std::optional<ZodiacSign> findReadingSign(Reading reading, const BirthDate &date
     return std::nullopt;
 }
 
+std::optional<SourcedSign> findReadingSignAnyYear(Reading reading, const BirthDate &date)
+{
+    switch (reading) {
+    case Reading::ZodiacLoveSign:
+        return venusSignAnyYear(date.year, date.month, date.day);
+    case Reading::SexualAstrology:
+        return erosSignAnyYear(date.year, date.month, date.day);
+    case Reading::LoveAstrology:
+    case Reading::RomanceAstrology:
+        break;
+    }
+    const std::optional<ZodiacSign> sign = findReadingSign(reading, date);
+    return sign ? std::optional<SourcedSign>({*sign, SignSource::Table}) : std::nullopt;
+}
+
 SunSignCard sunSignCard(Reading reading, ZodiacSign sign)
 {
     return {sign,

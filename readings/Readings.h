@@ -2,6 +2,7 @@
 
 #include "assets/texts/ReadingTexts.h"
 #include "readings/Reading.h"
+#include "readings/SkySigns.h"
 #include "zodiac/SignAttributes.h"
 #include "zodiac/ZodiacSign.h"
 
@@ -31,6 +32,11 @@ std::optional<ZodiacSign> findReadingSign(Reading reading, std::string_view year
 
 // The same for a date given as numbers.
 std::optional<ZodiacSign> findReadingSign(Reading reading, const BirthDate &date);
+
+// The same for any date from 1900 to 2100, with where the sign comes from: Zodiac Love Sign and
+// Sexual Astrology answer from their own tables within the years of their lists and from the
+// signs computed from the planets' positions outside them; the sun signs need no table.
+std::optional<SourcedSign> findReadingSignAnyYear(Reading reading, const BirthDate &date);
 
 // What a sun-sign reading shows for its sign.
 struct SunSignCard
