@@ -270,8 +270,7 @@ int showYearTable(Reading reading, YearRange years, std::ostream &out, std::ostr
                 if (!sign) {
                     err << Program << ": the "
                         << (reading == Reading::ZodiacLoveSign ? "Venus" : "Eros")
-                        << " table has no sign for "
-                        << dateText({year, month, day}) << '\n';
+                        << " table has no sign for " << dateText({year, month, day}) << '\n';
                     return ExitNoAnswer;
                 }
                 text += std::to_string(year);

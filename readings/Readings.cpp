@@ -95,9 +95,7 @@ std::optional<SourcedSign> findReadingSignAnyYear(Reading reading, const BirthDa
 
 SunSignCard sunSignCard(Reading reading, ZodiacSign sign)
 {
-    return {sign,
-            SignAttributes(sign),
-            SunSignTraits(sign),
+    return {sign, SignAttributes(sign), SunSignTraits(sign),
             reading == Reading::RomanceAstrology ? std::string(RomanceProfileText(sign))
                                                  : LoveProfileText(sign),
             pictureKey(sign)};
