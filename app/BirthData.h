@@ -11,7 +11,7 @@ struct BirthData
     QString firstName;
     QString middleName;
     QString lastName;
-    QString name; // the table readings' one name field
+    QString name;  // the table readings' one name field
     int day = 0;   // 1..31
     int month = 0; // 1..12
     int year = 0;

@@ -82,8 +82,7 @@ Pass venusPass(const std::vector<DateTexts> &cells)
 {
     Pass pass;
     for (const DateTexts &cell : cells) {
-        fold(pass,
-             findReadingSign(Reading::ZodiacLoveSign, cell.year, cell.month, cell.day));
+        fold(pass, findReadingSign(Reading::ZodiacLoveSign, cell.year, cell.month, cell.day));
     }
     return pass;
 }

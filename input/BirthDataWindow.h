@@ -39,7 +39,8 @@ signals:
     // Next found the entries complete and the reading has stored the sign it found.
     void accepted(const BirthData &data, const QPixmap &signPicture);
 
-protected:
+public:
+    // How one input window looks: its caption, size, colours and texts.
     struct WindowLook
     {
         QString caption;
@@ -55,6 +56,7 @@ protected:
         QString blurb; // Label2 of the sun-sign windows, Label3 of the others
     };
 
+protected:
     BirthDataWindow(kesto::Reading reading, const WindowLook &look);
 
     // The picture of the sign from the window's own list; the table readings show none.
