@@ -5,6 +5,7 @@
 #include "ReadingUsage.h"
 #include "assets/texts/ReadingTexts.h"
 #include "input/BirthDataRules.h"
+#include "readings/ReadingDocument.h"
 #include "readings/Readings.h"
 #include "zodiac/DateText.h"
 #include "zodiac/SunSign.h"
@@ -153,17 +154,79 @@ void appendField(std::string &text, std::string_view label, std::string_view val
     text += '\n';
 }
 
-// "Love Astrology reading for 20 January 1990", then an empty line.
-std::string readingHeading(const ReadingCommand &command, const BirthDate &date)
+// How a reading is printed: as text for the terminal, or in one of the exchange formats.
+enum class Format { Text, Json, Markdown, Html };
+
+// "Love Astrology reading for 20 January 1990", an empty line, the values, then the texts
+// wrapped for the terminal.
+std::string terminalText(const ReadingDocument &document)
 {
-    std::string text(command.title);
+    std::string text(document.title);
     text += " reading for ";
-    text += dateText(date);
+    text += document.dateText();
     text += "\n\n";
+    for (const ReadingValue &value : document.values)
+        appendField(text, value.label, value.value);
+    if (const std::string_view note = document.sourceNote(); !note.empty())
+        appendField(text, "Source", note);
+    for (const ReadingText &section : document.texts) {
+        if (section.label.empty()) {
+            text += '\n';
+            text += wrapText(section.joined(), WrapWidth);
+        } else {
+            appendSection(text, section.label, section.joined());
+        }
+    }
     return text;
 }
 
-int showSunSignReading(const ReadingCommand &command, const BirthDate &date, bool json,
+std::string jsonText(const ReadingDocument &document, std::string_view commandName)
+{
+    JsonObject object;
+    object.add("reading", commandName);
+    for (const ReadingValue &value : document.values)
+        object.add(value.key, value.value);
+    if (!isSunSignReading(document.reading))
+        object.add("source", document.source == SignSource::Ephemeris ? "ephemeris" : "table");
+    for (const ReadingText &section : document.texts)
+        object.add(section.key, section.joined());
+    if (!document.picture.empty())
+        object.add("picture", document.picture);
+    return object.finished();
+}
+
+void printReading(const ReadingDocument &document, const ReadingCommand &command, Format format,
+                  std::ostream &out)
+{
+    switch (format) {
+    case Format::Text:
+        out << terminalText(document);
+        return;
+    case Format::Json:
+        out << jsonText(document, command.name);
+        return;
+    case Format::Markdown:
+        out << readingMarkdown(document);
+        return;
+    case Format::Html:
+        out << readingHtml(document, {.pictureSource = {}, .wholePage = true});
+        return;
+    }
+}
+
+// --json, --markdown or --html: the format it asks for.
+std::optional<Format> formatOption(std::string_view arg)
+{
+    if (arg == "--json")
+        return Format::Json;
+    if (arg == "--markdown")
+        return Format::Markdown;
+    if (arg == "--html")
+        return Format::Html;
+    return std::nullopt;
+}
+
+int showSunSignReading(const ReadingCommand &command, const BirthDate &date, Format format,
                        std::ostream &out, std::ostream &err)
 {
     const std::optional<ZodiacSign> sign = findReadingSign(command.reading, date);
@@ -171,42 +234,11 @@ int showSunSignReading(const ReadingCommand &command, const BirthDate &date, boo
         err << Program << ": no sun sign for " << dateText(date) << '\n';
         return ExitNoAnswer;
     }
-    const SunSignCard card = sunSignCard(command.reading, *sign);
-    const SignAttributeRow &attributes = card.attributes;
-    const TraitTexts &traits = card.traits;
-    const std::string &profile = card.profile;
-    const bool love = command.reading == Reading::LoveAstrology;
-    if (json) {
-        JsonObject object;
-        object.add("reading", command.name);
-        object.add("sign", displayName(*sign));
-        object.add("element", attributes.element);
-        object.add("birthstone", attributes.birthstone);
-        object.add("luckyNumber", attributes.luckyNumber);
-        object.add("luckyDay", attributes.luckyDay);
-        object.add("compatibility", attributes.compatibility);
-        object.add("positiveTraits", traits.positive);
-        object.add("negativeTraits", traits.negative);
-        object.add("profile", profile);
-        object.add("picture", card.picture);
-        out << object.finished();
-        return ExitSuccess;
-    }
-    std::string text = readingHeading(command, date);
-    appendField(text, "Sign", displayName(*sign));
-    appendField(text, "Element", attributes.element);
-    appendField(text, "Birthstone", attributes.birthstone);
-    appendField(text, "Lucky number", attributes.luckyNumber);
-    appendField(text, "Lucky day", attributes.luckyDay);
-    appendField(text, "Compatibility", attributes.compatibility);
-    appendSection(text, "Positive traits", traits.positive);
-    appendSection(text, "Negative traits", traits.negative);
-    appendSection(text, love ? "Love profile" : "Romance profile", profile);
-    out << text;
+    printReading(readingDocument(command.reading, *sign, {}, date), command, format, out);
     return ExitSuccess;
 }
 
-int showTableReading(const ReadingCommand &command, const BirthDate &date, bool json,
+int showTableReading(const ReadingCommand &command, const BirthDate &date, Format format,
                      std::ostream &out, std::ostream &err)
 {
     const std::optional<SourcedSign> found = findReadingSignAnyYear(command.reading, date);
@@ -216,25 +248,8 @@ int showTableReading(const ReadingCommand &command, const BirthDate &date, bool 
             << " table has no sign for " << dateText(date) << '\n';
         return ExitNoAnswer;
     }
-    const std::optional<ZodiacSign> sign = found->sign;
-    const bool computed = found->source == SignSource::Ephemeris;
-    const std::string_view description = signDescription(command.reading, *sign);
-    if (json) {
-        JsonObject object;
-        object.add("reading", command.name);
-        object.add("sign", displayName(*sign));
-        object.add("source", computed ? "ephemeris" : "table");
-        object.add("description", description);
-        out << object.finished();
-        return ExitSuccess;
-    }
-    std::string text = readingHeading(command, date);
-    appendField(text, "Sign", displayName(*sign));
-    if (computed)
-        appendField(text, "Source", "computed from the planets' positions");
-    text += '\n';
-    text += wrapText(description, WrapWidth);
-    out << text;
+    printReading(readingDocument(command.reading, found->sign, {}, date, found->source), command,
+                 format, out);
     return ExitSuccess;
 }
 
@@ -361,12 +376,13 @@ int runReadingCommand(std::span<const std::string_view> args, std::ostream &out,
     }
 
     const std::string_view commandName = args.front();
-    if (commandName == "--json")
-        return refuse(err, "--json goes after the command (try --help)");
+    if (formatOption(commandName))
+        return refuse(err, std::string(commandName) + " goes after the command (try --help)");
     if (isOption(commandName))
         return refuse(err, "unknown option " + quoted(commandName) + " (try --help)");
 
-    bool json = false;
+    Format format = Format::Text;
+    std::string_view formatName; // the option that chose the format
     TableYears tableYears;
     std::vector<std::string_view> operands;
     const std::span<const std::string_view> rest = args.subspan(1);
@@ -379,17 +395,25 @@ int runReadingCommand(std::span<const std::string_view> args, std::ostream &out,
             if (!year)
                 return ExitUsage;
             (arg == "--from" ? tableYears.from : tableYears.to) = year;
-        } else if (arg == "--json")
-            json = true;
-        else if (isOption(arg))
+        } else if (const std::optional<Format> chosen = formatOption(arg)) {
+            if (!formatName.empty() && formatName != arg)
+                return refuse(err,
+                              std::string(formatName) + " and " + std::string(arg)
+                                  + " cannot go together: choose one output format");
+            format = *chosen;
+            formatName = arg;
+        } else if (isOption(arg)) {
             return refuse(err, "unknown option " + quoted(arg) + " (try --help)");
-        else
+        } else {
             operands.push_back(arg);
+        }
     }
 
     if (commandName == "table") {
-        if (json)
-            return refuse(err, "--json is for readings; tables are always tab-separated text");
+        if (!formatName.empty())
+            return refuse(err,
+                          std::string(formatName)
+                              + " is for readings; tables are always tab-separated text");
         return runTable(operands, tableYears, out, err);
     }
 
@@ -410,8 +434,8 @@ int runReadingCommand(std::span<const std::string_view> args, std::ostream &out,
     if (!date)
         return ExitUsage;
     if (command->reading == Reading::LoveAstrology || command->reading == Reading::RomanceAstrology)
-        return showSunSignReading(*command, *date, json, out, err);
-    return showTableReading(*command, *date, json, out, err);
+        return showSunSignReading(*command, *date, format, out, err);
+    return showTableReading(*command, *date, format, out, err);
 }
 
 } // namespace kesto

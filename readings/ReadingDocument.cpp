@@ -1,0 +1,314 @@
+#include "ReadingDocument.h"
+
+#include "zodiac/DateText.h"
+
+namespace kesto {
+
+namespace {
+
+constexpr std::string_view ParagraphBreak = "\r\n\r\n";
+constexpr std::string_view ProgramTitle = "Kesto Astrology Suite";
+
+std::vector<std::string> paragraphsOf(std::string_view text)
+{
+    std::vector<std::string> paragraphs;
+    while (!text.empty()) {
+        const std::size_t end = text.find(ParagraphBreak);
+        paragraphs.emplace_back(text.substr(0, end));
+        if (end == std::string_view::npos)
+            break;
+        text.remove_prefix(end + ParagraphBreak.size());
+    }
+    return paragraphs;
+}
+
+void addSunSignCard(ReadingDocument &document)
+{
+    const SunSignCard card = sunSignCard(document.reading, document.sign);
+    const SignAttributeRow &row = card.attributes;
+    document.values = {
+        {"sign", "Sign", "Your Sun Sign", std::string(displayName(document.sign))},
+        {"element", "Element", "Element", std::string(row.element)},
+        {"birthstone", "Birthstone", "Birthstone", std::string(row.birthstone)},
+        {"luckyNumber", "Lucky number", "Lucky Number", std::string(row.luckyNumber)},
+        {"luckyDay", "Lucky day", "Lucky Day", std::string(row.luckyDay)},
+        {"compatibility", "Compatibility", "Compatibility", std::string(row.compatibility)},
+    };
+    const bool love = document.reading == Reading::LoveAstrology;
+    document.texts = {
+        {"positiveTraits", "Positive traits", "Positive Traits",
+         paragraphsOf(card.traits.positive)},
+        {"negativeTraits", "Negative traits", "Negative Traits",
+         paragraphsOf(card.traits.negative)},
+        {"profile", love ? "Love profile" : "Romance profile",
+         love ? "More About Your Love Profile" : "More About Your Romance Profile",
+         paragraphsOf(card.profile)},
+    };
+    document.picture = card.picture;
+}
+
+void addSignDescription(ReadingDocument &document)
+{
+    const bool venus = document.reading == Reading::ZodiacLoveSign;
+    // The windows' own lines, spacing included.
+    document.intro = venus ? "Venus is known as the Planet of  Love"
+                           : "Eros is the god of sexual love and desire.";
+    document.values = {
+        {"sign", "Sign",
+         venus ? "Venus in Your Chart is Placed in" : "Eros in your Chart is Placed in",
+         std::string(displayName(document.sign))}};
+    document.texts = {
+        {"description", "", "", paragraphsOf(signDescription(document.reading, document.sign))}};
+}
+
+void appendEscaped(std::string &out, std::string_view text)
+{
+    out += escapeHtml(text);
+}
+
+std::string markdownEscaped(std::string_view text)
+{
+    std::string out;
+    out.reserve(text.size());
+    for (const char c : text) {
+        if (std::string_view("\\`*_[]<>#|").find(c) != std::string_view::npos)
+            out += '\\';
+        out += c;
+    }
+    return out;
+}
+
+} // namespace
+
+std::string ReadingText::joined() const
+{
+    std::string text;
+    for (const std::string &paragraph : paragraphs) {
+        if (!text.empty())
+            text += ParagraphBreak;
+        text += paragraph;
+    }
+    return text;
+}
+
+std::string ReadingDocument::dateText() const
+{
+    return std::to_string(date.day) + ' ' + std::string(monthName(date.month)) + ' '
+        + std::to_string(date.year);
+}
+
+std::string ReadingDocument::personLine() const
+{
+    return name.empty() ? "Born " + dateText() : name + ", born " + dateText();
+}
+
+std::string_view ReadingDocument::sourceNote() const
+{
+    return source == SignSource::Ephemeris ? "computed from the planets' positions" : "";
+}
+
+ReadingDocument readingDocument(Reading reading, ZodiacSign sign, std::string name,
+                                const BirthDate &date, SignSource source)
+{
+    ReadingDocument document;
+    document.reading = reading;
+    document.title = readingTitle(reading);
+    document.name = std::move(name);
+    document.date = date;
+    document.sign = sign;
+    document.source = source;
+    if (isSunSignReading(reading))
+        addSunSignCard(document);
+    else
+        addSignDescription(document);
+    return document;
+}
+
+std::string readingPlainText(const ReadingDocument &document)
+{
+    std::string text(document.title);
+    text += '\n';
+    text += document.personLine();
+    text += "\n\n";
+    if (!document.intro.empty()) {
+        text += document.intro;
+        text += '\n';
+    }
+    for (const ReadingValue &value : document.values) {
+        text += value.heading;
+        text += ": ";
+        text += value.value;
+        text += '\n';
+    }
+    if (const std::string_view note = document.sourceNote(); !note.empty()) {
+        text += "Source: ";
+        text += note;
+        text += '\n';
+    }
+    for (const ReadingText &section : document.texts) {
+        text += '\n';
+        if (!section.heading.empty()) {
+            text += section.heading;
+            text += '\n';
+        }
+        for (std::size_t i = 0; i < section.paragraphs.size(); ++i) {
+            if (i > 0)
+                text += '\n';
+            text += section.paragraphs[i];
+            text += '\n';
+        }
+    }
+    return text;
+}
+
+std::string readingMarkdown(const ReadingDocument &document)
+{
+    std::string text = "# ";
+    text += document.title;
+    text += "\n\n";
+    text += markdownEscaped(document.personLine());
+    text += "\n\n";
+    if (!document.intro.empty()) {
+        text += '*';
+        text += markdownEscaped(document.intro);
+        text += "*\n\n";
+    }
+    for (const ReadingValue &value : document.values) {
+        text += "- **";
+        text += markdownEscaped(value.heading);
+        text += ":** ";
+        text += markdownEscaped(value.value);
+        text += '\n';
+    }
+    if (const std::string_view note = document.sourceNote(); !note.empty()) {
+        text += "- **Source:** ";
+        text += markdownEscaped(note);
+        text += '\n';
+    }
+    for (const ReadingText &section : document.texts) {
+        if (!section.heading.empty()) {
+            text += "\n## ";
+            text += markdownEscaped(section.heading);
+            text += '\n';
+        }
+        for (const std::string &paragraph : section.paragraphs) {
+            text += '\n';
+            text += markdownEscaped(paragraph);
+            text += '\n';
+        }
+    }
+    text += "\n*";
+    text += ProgramTitle;
+    text += "*\n";
+    return text;
+}
+
+std::string readingHtml(const ReadingDocument &document, const HtmlOptions &options)
+{
+    std::string html;
+    if (options.wholePage) {
+        html += "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n<title>";
+        appendEscaped(html, document.title);
+        html += " - ";
+        appendEscaped(html, document.personLine());
+        html += "</title>\n</head>\n<body>\n";
+    }
+    html += "<p><small>";
+    appendEscaped(html, ProgramTitle);
+    html += "</small></p>\n<h1>";
+    appendEscaped(html, document.title);
+    html += "</h1>\n<p>";
+    appendEscaped(html, document.personLine());
+    html += "</p>\n";
+    if (!options.pictureSource.empty() && !document.picture.empty()) {
+        html += "<p><img src=\"";
+        appendEscaped(html, options.pictureSource);
+        html += "\" alt=\"";
+        appendEscaped(html, displayName(document.sign));
+        html += "\" width=\"150\" height=\"150\"></p>\n";
+    }
+    if (!document.intro.empty()) {
+        html += "<p><i>";
+        appendEscaped(html, document.intro);
+        html += "</i></p>\n";
+    }
+    html += "<table>\n";
+    auto row = [&html](std::string_view heading, std::string_view value) {
+        html += "<tr><th align=\"left\">";
+        appendEscaped(html, heading);
+        html += "</th><td>";
+        appendEscaped(html, value);
+        html += "</td></tr>\n";
+    };
+    for (const ReadingValue &value : document.values)
+        row(value.heading, value.value);
+    if (const std::string_view note = document.sourceNote(); !note.empty())
+        row("Source", note);
+    html += "</table>\n";
+    for (const ReadingText &section : document.texts) {
+        if (!section.heading.empty()) {
+            html += "<h2>";
+            appendEscaped(html, section.heading);
+            html += "</h2>\n";
+        }
+        for (const std::string &paragraph : section.paragraphs) {
+            html += "<p>";
+            appendEscaped(html, paragraph);
+            html += "</p>\n";
+        }
+    }
+    if (options.wholePage)
+        html += "</body>\n</html>\n";
+    return html;
+}
+
+std::string readingFileName(const ReadingDocument &document)
+{
+    std::string name(document.title);
+    if (!document.name.empty()) {
+        name += " - ";
+        name += document.name;
+    }
+    name += " - ";
+    name += displayName(document.sign);
+    // Windows refuses these, every system the path separator; none can start a hidden file.
+    for (char &c : name) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x20 || byte == 0x7f
+            || std::string_view("/\\:*?\"<>|").find(c) != std::string_view::npos)
+            c = '_';
+    }
+    if (name.front() == '.')
+        name.front() = '_';
+    return name;
+}
+
+std::string escapeHtml(std::string_view text)
+{
+    std::string out;
+    out.reserve(text.size());
+    for (const char c : text) {
+        switch (c) {
+        case '&':
+            out += "&amp;";
+            break;
+        case '<':
+            out += "&lt;";
+            break;
+        case '>':
+            out += "&gt;";
+            break;
+        case '"':
+            out += "&quot;";
+            break;
+        case '\'':
+            out += "&#39;";
+            break;
+        default:
+            out += c;
+        }
+    }
+    return out;
+}
+
+} // namespace kesto

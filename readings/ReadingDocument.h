@@ -1,0 +1,87 @@
+#pragma once
+
+#include "readings/Reading.h"
+#include "readings/Readings.h"
+#include "readings/SkySigns.h"
+#include "zodiac/ZodiacSign.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+// A finished reading as one description: what its result window shows, in the window's order
+// and under the window's headings. Every way a reading leaves the program (copied, saved,
+// printed, printed by kesto-reading) is made from it, so none can disagree with another.
+namespace kesto {
+
+// One value of the reading, such as the sign or the lucky day.
+struct ReadingValue
+{
+    std::string_view key;     // JSON key: "sign", "luckyNumber"
+    std::string_view label;   // kesto-reading's short label: "Sign", "Lucky number"
+    std::string_view heading; // as the window shows it: "Your Sun Sign", "Lucky Number"
+    std::string value;
+};
+
+// One text of the reading, in paragraphs.
+struct ReadingText
+{
+    std::string_view key;     // JSON key: "positiveTraits", "profile", "description"
+    std::string_view label;   // kesto-reading's heading: "Positive traits"; empty for none
+    std::string_view heading; // the window's heading: "Positive Traits"; empty where it has none
+    std::vector<std::string> paragraphs;
+
+    // The text as the reading holds it: paragraphs parted by CR LF CR LF.
+    std::string joined() const;
+};
+
+struct ReadingDocument
+{
+    Reading reading = Reading::LoveAstrology;
+    std::string_view title; // "Love Astrology"
+    std::string name;       // the person's name as entered; empty when none was given
+    BirthDate date;
+    ZodiacSign sign = ZodiacSign::Aries;
+    std::string_view intro; // the line above the sign on the table windows; empty otherwise
+    std::vector<ReadingValue> values;
+    std::vector<ReadingText> texts;
+    std::string_view picture; // the sign picture, "aquarius.jpg"; empty for the table readings
+    SignSource source = SignSource::Table;
+
+    // "20 January 1990"
+    std::string dateText() const;
+    // "MARY JONES, born 20 January 1990", or "Born 20 January 1990" without a name.
+    std::string personLine() const;
+    // Where the sign came from, when not from the reading's own table; empty otherwise.
+    std::string_view sourceNote() const;
+};
+
+// The reading of `sign` for a person born on `date`; `source` says where a table reading's sign
+// came from.
+ReadingDocument readingDocument(Reading reading, ZodiacSign sign, std::string name,
+                                const BirthDate &date, SignSource source = SignSource::Table);
+
+// One line a value, one line a paragraph, for pasting where no formatting survives.
+std::string readingPlainText(const ReadingDocument &document);
+
+// Markdown, as forums and chats take it.
+std::string readingMarkdown(const ReadingDocument &document);
+
+struct HtmlOptions
+{
+    // Where the sign picture is found (a file, a data: URI); no picture when empty.
+    std::string pictureSource;
+    // A whole page with its head, instead of a piece to paste into another page.
+    bool wholePage = false;
+};
+
+// HTML, every text escaped.
+std::string readingHtml(const ReadingDocument &document, const HtmlOptions &options = {});
+
+// "Love Astrology - MARY JONES - Aquarius", without characters file systems refuse.
+std::string readingFileName(const ReadingDocument &document);
+
+// The text with &, <, >, " and ' as HTML character references.
+std::string escapeHtml(std::string_view text);
+
+} // namespace kesto
