@@ -49,6 +49,7 @@ private slots:
     void donationWindow();
     void exitClosesEverything();
     void layoutFollowsTheScreen();
+    void donateButtonOnALowScreen();
 
 private:
     Desktop m_desktop;
@@ -487,6 +488,18 @@ void tst_MainWindow::layoutFollowsTheScreen()
     // The donate button stays on the welcome panel however tall the screen is.
     QWidget *donate = child(&scaled, "cmdMDIDonate");
     QVERIFY(donate->geometry().bottom() < child(&scaled, "picMain")->height());
+}
+
+// On a 1366 x 768 screen (20490 x 11520 twips at 96 dpi) the donate button's place is not held
+// back by the welcome panel's foot: top 11520 - (735 + 735 + 2700), left 20490 - (4095 + 160).
+void tst_MainWindow::donateButtonOnALowScreen()
+{
+    m_platform->screen = QSize(1366, 768);
+    frmMDI low;
+    QWidget *donate = child(&low, "cmdMDIDonate");
+    QCOMPARE(donate->pos(), QPoint(qRound(16235 / 15.0), 7350 / 15));
+    QCOMPARE(donate->size(), QSize(4095 / 15, 735 / 15));
+    QCOMPARE(child(&low, "cmdMdiExit")->x(), 19035 / 15);
 }
 
 QTEST_MAIN(tst_MainWindow)
