@@ -2,12 +2,17 @@
 
 // Shared by the Venus and Eros generators: the dating rule that turns a sign at 0h UT for every
 // day into one row a year, the invariants such rows keep, and the packed C++ source the program
-// reads them from (see readings/SkySigns.h).
+// reads them from (see readings/SkySigns.h); with what both need around them: sign names and
+// numbers, dates as text, the closest call to a sign boundary, wrapped comments, writing a file.
 
+#include <algorithm>
 #include <array>
+#include <cmath>
 #include <cstdio>
+#include <fstream>
 #include <functional>
 #include <sstream>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -22,6 +27,44 @@ constexpr std::array<std::string_view, 12> MonthAbbreviations = {
     "Jan", "Feb", "Mar", "Apr", "May", "Jun", "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
 
 // Signs are numbered 0 (Aries) to 11 (Pisces) here; the program numbers them 1 to 12.
+inline std::string signName(int sign)
+{
+    if (sign < 0 || sign > 11)
+        return "sign " + std::to_string(sign);
+    return std::string(SignNames[static_cast<std::size_t>(sign)]);
+}
+
+// The tropical sign of an ecliptic longitude, 0 <= degrees < 360.
+inline int signOf(double longitude)
+{
+    return static_cast<int>(std::floor(longitude / 30.0)) % 12;
+}
+
+// How close a day came to another sign: the 0h UT longitude nearest to a sign boundary, and how
+// many days lay within a hundredth of a degree of one.
+struct ClosestCall
+{
+    double degrees = 360.0;
+    int year = 0;
+    int month = 0;
+    int day = 0;
+    int daysWithinHundredth = 0;
+
+    void note(double longitude, int onYear, int onMonth, int onDay)
+    {
+        const double intoSign = std::fmod(longitude, 30.0);
+        const double margin = std::min(intoSign, 30.0 - intoSign);
+        if (margin < degrees) {
+            degrees = margin;
+            year = onYear;
+            month = onMonth;
+            day = onDay;
+        }
+        if (margin < 0.01)
+            ++daysWithinHundredth;
+    }
+};
+
 struct Change
 {
     int month;
@@ -55,10 +98,16 @@ inline int daysInMonth(int year, int month)
     return Days[static_cast<std::size_t>(month - 1)];
 }
 
+// How many signs forward from one sign to another, 0 to 11.
+inline int signsForward(int from, int to)
+{
+    return ((to - from) % 12 + 12) % 12;
+}
+
 // +1 for one sign forward, -1 for one back, 0 for anything else.
 inline int stepBetween(int from, int to)
 {
-    const int difference = ((to - from) % 12 + 12) % 12;
+    const int difference = signsForward(from, to);
     if (difference == 1)
         return 1;
     if (difference == 11)
@@ -105,16 +154,17 @@ inline Row rowFromDays(int year, const std::function<int(int year, int month, in
 
 inline std::string dateText(int month, int day)
 {
+    if (month < 1 || month > 12)
+        return "month " + std::to_string(month) + " day " + std::to_string(day);
     return std::string(MonthAbbreviations[static_cast<std::size_t>(month - 1)]) + ' '
         + std::to_string(day);
 }
 
 inline std::string rowText(const Row &row)
 {
-    std::string text(SignNames[static_cast<std::size_t>(row.january1)]);
+    std::string text = signName(row.january1);
     for (const Change &change : row.changes)
-        text += "; " + dateText(change.month, change.day) + ' '
-            + std::string(SignNames[static_cast<std::size_t>(change.sign)]);
+        text += "; " + dateText(change.month, change.day) + ' ' + signName(change.sign);
     return text;
 }
 
@@ -125,6 +175,7 @@ inline std::string rowText(const Row &row)
 inline std::vector<std::string> brokenInvariants(const std::vector<Row> &rows, int fewest, int most)
 {
     std::vector<std::string> broken;
+    const auto isSign = [](int sign) { return sign >= 0 && sign < 12; };
     for (std::size_t i = 0; i < rows.size(); ++i) {
         const Row &row = rows[i];
         const std::string year = std::to_string(row.year) + ": ";
@@ -134,17 +185,26 @@ inline std::vector<std::string> brokenInvariants(const std::vector<Row> &rows, i
         if (count < fewest || count > most)
             broken.push_back(year + std::to_string(count) + " changes, outside "
                              + std::to_string(fewest) + ".." + std::to_string(most));
+        if (!isSign(row.january1)
+            || !std::all_of(row.changes.begin(), row.changes.end(),
+                            [&](const Change &c) { return isSign(c.sign); }))
+            broken.push_back(year + "a sign outside Aries to Pisces");
         int before = row.january1;
         int lastMonth = 1, lastDay = 1;
         for (const Change &change : row.changes) {
-            const int length = change.month == 2 ? 29 : daysInMonth(row.year, change.month);
+            const std::string when = dateText(change.month, change.day);
+            int length = 0;
+            if (change.month >= 1 && change.month <= 12)
+                length = change.month == 2 ? 29 : daysInMonth(row.year, change.month);
             if (change.day < 1 || change.day > length)
-                broken.push_back(year + "change on a day the month lacks");
-            if (change.month < lastMonth || (change.month == lastMonth && change.day <= lastDay))
-                broken.push_back(year + "change out of date order");
+                broken.push_back(year + "change dated " + when + ", a day the month lacks");
+            else if (change.month < lastMonth
+                     || (change.month == lastMonth && change.day <= lastDay))
+                broken.push_back(year + "change on " + when
+                                 + " out of date order (or on 1 January)");
             if (stepBetween(before, change.sign) == 0)
-                broken.push_back(year + "change on " + dateText(change.month, change.day)
-                                 + " is not one sign step");
+                broken.push_back(year + "change on " + when + " from " + signName(before) + " to "
+                                 + signName(change.sign) + " is not one sign step");
             before = change.sign;
             lastMonth = change.month;
             lastDay = change.day;
@@ -152,7 +212,8 @@ inline std::vector<std::string> brokenInvariants(const std::vector<Row> &rows, i
         if (i > 0 && rows[i - 1].year == row.year - 1) {
             const int end = rows[i - 1].december31();
             if (row.january1 != end && stepBetween(end, row.january1) == 0)
-                broken.push_back(year + "does not join the year before");
+                broken.push_back(year + "begins in " + signName(row.january1) + " but "
+                                 + std::to_string(row.year - 1) + " ends in " + signName(end));
         }
     }
     return broken;
@@ -166,8 +227,10 @@ inline unsigned packed(int month, int day, int sign)
         | static_cast<unsigned>(sign + 1);
 }
 
+// text as // comment lines of at most columnLimit characters, each after indent; the lines after
+// the first hang that many spaces further in.
 inline std::string wrappedComment(const std::string &text, std::string_view indent = "",
-                                  std::size_t columnLimit = 100)
+                                  std::size_t hanging = 3, std::size_t columnLimit = 100)
 {
     std::string result;
     std::string line = std::string(indent) + "//";
@@ -177,7 +240,7 @@ inline std::string wrappedComment(const std::string &text, std::string_view inde
     while (words >> word) {
         if (line.size() > empty && line.size() + 1 + word.size() > columnLimit) {
             result += line + '\n';
-            line = std::string(indent) + "//   ";
+            line = std::string(indent) + "//" + std::string(hanging, ' ');
         }
         line += ' ' + word;
     }
@@ -209,6 +272,55 @@ inline std::string packedBlock(const std::string &name, const std::vector<Row> &
     }
     out << "};\n";
     return out.str();
+}
+
+// The whole source of a packed table of the years before and after a reading's own rows: comment
+// (the lines that open the file, each beginning with //), then the two blocks and the function
+// of the given name (declared in readings/SkySigns.h) that hands them to the program.
+inline std::string packedSkySource(const std::string &comment, const std::string &function,
+                                   const std::vector<Row> &early, const std::vector<Row> &late)
+{
+    const auto name = [](const std::vector<Row> &rows) {
+        return "Years" + std::to_string(rows.front().year) + "To"
+            + std::to_string(rows.back().year);
+    };
+    std::ostringstream out;
+    out << comment << "\n"
+        << "#include \"readings/SkySigns.h\"\n"
+        << "\n"
+        << "namespace kesto {\n"
+        << "\n"
+        << "namespace {\n"
+        << "\n"
+        << "// clang-format off\n"
+        << packedBlock(name(early), early) << "\n"
+        << packedBlock(name(late), late) << "// clang-format on\n"
+        << "\n"
+        << "constexpr PackedSignYears Blocks[] = {\n";
+    for (const std::vector<Row> *rows : {&early, &late})
+        out << "    {" << rows->front().year << ", " << rows->back().year << ", " << name(*rows)
+            << "},\n";
+    out << "};\n"
+        << "\n"
+        << "} // namespace\n"
+        << "\n"
+        << "std::span<const PackedSignYears> " << function << "()\n"
+        << "{\n"
+        << "    return Blocks;\n"
+        << "}\n"
+        << "\n"
+        << "} // namespace kesto\n";
+    return out.str();
+}
+
+// Writes text to path as it is, replacing the file; throws when it cannot.
+inline void writeFile(const std::string &path, const std::string &text)
+{
+    std::ofstream file(path, std::ios::binary | std::ios::trunc);
+    file << text;
+    file.close();
+    if (!file)
+        throw std::runtime_error("cannot write " + path);
 }
 
 } // namespace kesto::signrows

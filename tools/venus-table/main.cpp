@@ -21,9 +21,7 @@
 
 #include <algorithm>
 #include <array>
-#include <cmath>
 #include <cstdio>
-#include <fstream>
 #include <map>
 #include <sstream>
 #include <stdexcept>
@@ -33,7 +31,7 @@
 
 namespace {
 
-namespace signrows = kesto::signrows;
+using namespace kesto::signrows;
 
 constexpr int FirstYear = 1930;
 constexpr int LastYear = 2012;
@@ -42,14 +40,15 @@ constexpr int ExpectedChanges = 1052;
 constexpr int ExpectedBackward = 30;
 constexpr int FewestChangesInAYear = 9;
 constexpr int MostChangesInAYear = 15;
-constexpr int ColumnLimit = 100;
+constexpr std::size_t ColumnLimit = 100;
 constexpr int SkyFirstYear = 1900;
 constexpr int SkyLastYear = 2100;
 // Venus changes sign 9 to 15 times in every year from 1900 to 2100.
 constexpr int SkyFewestChangesInAYear = 9;
 constexpr int SkyMostChangesInAYear = 15;
 
-enum class Sign {
+// Sign numbers by name, for the kept rows below.
+enum Sign : int {
     Aries,
     Taurus,
     Gemini,
@@ -63,51 +62,6 @@ enum class Sign {
     Aquarius,
     Pisces
 };
-
-constexpr std::array<std::string_view, 12> SignNames = {
-    "Aries", "Taurus",  "Gemini",      "Cancer",    "Leo",      "Virgo",
-    "Libra", "Scorpio", "Sagittarius", "Capricorn", "Aquarius", "Pisces"};
-
-constexpr std::array<std::string_view, 12> MonthAbbreviations = {
-    "Jan", "Feb", "Mar", "Apr", "May", "Jun", "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
-
-std::string_view nameOf(Sign sign)
-{
-    return SignNames[static_cast<std::size_t>(sign)];
-}
-
-// +1 for one sign forward, -1 for one back, 0 for anything else.
-int stepBetween(Sign from, Sign to)
-{
-    const int difference = (static_cast<int>(to) - static_cast<int>(from) + 12) % 12;
-    if (difference == 1)
-        return 1;
-    if (difference == 11)
-        return -1;
-    return 0;
-}
-
-struct Change
-{
-    int month;
-    int day;
-    Sign sign;
-
-    bool operator==(const Change &) const = default;
-};
-
-struct Row
-{
-    int year;
-    Sign january1;
-    std::vector<Change> changes;
-
-    bool operator==(const Row &) const = default;
-
-    Sign december31() const { return changes.empty() ? january1 : changes.back().sign; }
-};
-
-using enum Sign;
 
 // The rows the reading has always shown; they stay as they are.
 // clang-format off
@@ -139,8 +93,8 @@ const std::vector<Row> FixedRows = {
 struct BrokenJoin
 {
     int year;
-    Sign december31Before;
-    Sign january1;
+    int december31Before;
+    int january1;
 };
 
 constexpr std::array<BrokenJoin, 3> BrokenJoins = {{
@@ -148,35 +102,6 @@ constexpr std::array<BrokenJoin, 3> BrokenJoins = {{
     {1992, Scorpio, Sagittarius},
     {2000, Scorpio, Sagittarius},
 }};
-
-bool isLeapYear(int year)
-{
-    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-}
-
-int daysInMonth(int year, int month)
-{
-    constexpr std::array<int, 12> Days = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    if (month == 2 && isLeapYear(year))
-        return 29;
-    return Days[static_cast<std::size_t>(month - 1)];
-}
-
-std::string dateText(int month, int day)
-{
-    if (month < 1 || month > 12)
-        return "month " + std::to_string(month) + " day " + std::to_string(day);
-    return std::string(MonthAbbreviations[static_cast<std::size_t>(month - 1)]) + ' '
-        + std::to_string(day);
-}
-
-std::string rowText(const Row &row)
-{
-    std::string text(nameOf(row.january1));
-    for (const Change &change : row.changes)
-        text += "; " + dateText(change.month, change.day) + ' ' + std::string(nameOf(change.sign));
-    return text;
-}
 
 // For a note in the table: how a computed row differs from the row kept in its place.
 std::string differenceText(const Row &computed, const Row &kept)
@@ -191,19 +116,16 @@ std::string differenceText(const Row &computed, const Row &kept)
         }
         return true;
     };
-    const auto offset = [](Sign from, Sign to) {
-        return (static_cast<int>(to) - static_cast<int>(from) + 12) % 12;
-    };
     if (sameDates()) {
-        const int shift = offset(kept.january1, computed.january1);
+        const int shift = signsForward(kept.january1, computed.january1);
         bool uniform = true;
         for (std::size_t i = 0; i < kept.changes.size(); ++i)
-            uniform = uniform && offset(kept.changes[i].sign, computed.changes[i].sign) == shift;
+            uniform =
+                uniform && signsForward(kept.changes[i].sign, computed.changes[i].sign) == shift;
         if (uniform && (shift == 1 || shift == 11))
             return std::string("the same dates with every sign one step ")
-                + (shift == 1 ? "later" : "earlier") + ", from "
-                + std::string(nameOf(computed.january1)) + " to "
-                + std::string(nameOf(computed.december31()));
+                + (shift == 1 ? "later" : "earlier") + ", from " + signName(computed.january1)
+                + " to " + signName(computed.december31());
     }
     return rowText(computed);
 }
@@ -252,52 +174,18 @@ private:
     int m_flags;
 };
 
-Sign signOf(double longitude)
-{
-    return static_cast<Sign>(static_cast<int>(std::floor(longitude / 30.0)) % 12);
-}
-
-// How close the table came to a different answer: the 0h position nearest to a sign boundary.
-struct Closest
-{
-    double degrees = 360.0;
-    int year = 0;
-    int month = 0;
-    int day = 0;
-    int daysWithinHundredth = 0;
-};
-
-std::vector<Row> ephemerisRows(const Ephemeris &ephemeris, Closest &closest)
+// The rows of the years first to last by the dating rule; notes each day's position in closest.
+std::vector<Row> venusRows(const Ephemeris &ephemeris, int first, int last,
+                           ClosestCall *closest = nullptr)
 {
     std::vector<Row> rows;
-    for (int year = FirstYear; year <= LastYear; ++year) {
-        Row row {year, Aries, {}};
-        Sign previous = Aries;
-        for (int month = 1; month <= 12; ++month) {
-            for (int day = 1; day <= daysInMonth(year, month); ++day) {
-                const double longitude = ephemeris.venusLongitude(year, month, day);
-                const Sign sign = signOf(longitude);
-                const double intoSign = longitude - 30.0 * std::floor(longitude / 30.0);
-                const double margin = std::min(intoSign, 30.0 - intoSign);
-                if (margin < closest.degrees)
-                    closest = {margin, year, month, day, closest.daysWithinHundredth};
-                if (margin < 0.01)
-                    ++closest.daysWithinHundredth;
-
-                if (month == 1 && day == 1) {
-                    // A change on 1 January is not written: the row begins with the new sign.
-                    row.january1 = sign;
-                } else if (sign != previous) {
-                    // Without a 29 February, a change on 1 March is dated 29 February.
-                    if (month == 3 && day == 1 && !isLeapYear(year))
-                        row.changes.push_back({2, 29, sign});
-                    else
-                        row.changes.push_back({month, day, sign});
-                }
-                previous = sign;
-            }
-        }
-        rows.push_back(std::move(row));
+    for (int year = first; year <= last; ++year) {
+        rows.push_back(rowFromDays(year, [&ephemeris, closest](int y, int m, int d) {
+            const double longitude = ephemeris.venusLongitude(y, m, d);
+            if (closest)
+                closest->note(longitude, y, m, d);
+            return signOf(longitude);
+        }));
     }
     return rows;
 }
@@ -335,7 +223,7 @@ void applyFixedRows(std::vector<Row> &rows, std::map<int, std::string> &notes)
                      fixed.year, rowText(*row).c_str(), rowText(fixed).c_str());
         notes[fixed.year] = "kept as the reading has always shown it; the ephemeris differs: "
             + differenceText(*row, fixed);
-        const Sign computedEnd = row->december31();
+        const int computedEnd = row->december31();
         *row = fixed;
 
         Row *next = rowOf(rows, fixed.year + 1);
@@ -347,18 +235,18 @@ void applyFixedRows(std::vector<Row> &rows, std::map<int, std::string> &notes)
         std::string dropped;
         while (!next->changes.empty() && next->changes.front().sign == next->january1) {
             const Change &change = next->changes.front();
-            dropped += ", entering " + std::string(nameOf(change.sign)) + " on "
-                + dateText(change.month, change.day);
+            dropped +=
+                ", entering " + signName(change.sign) + " on " + dateText(change.month, change.day);
             next->changes.erase(next->changes.begin());
         }
         std::fprintf(stderr,
                      "%d: begins in %s, carried over from the fixed %d row\n"
                      "  ephemeris: %s\n  written:   %s\n",
-                     next->year, std::string(nameOf(next->january1)).c_str(), fixed.year,
+                     next->year, signName(next->january1).c_str(), fixed.year,
                      rowText(before).c_str(), rowText(*next).c_str());
-        notes[next->year] = "begins in " + std::string(nameOf(next->january1)) + ", where the "
+        notes[next->year] = "begins in " + signName(next->january1) + ", where the "
             + std::to_string(fixed.year) + " row ends; the ephemeris begins in "
-            + std::string(nameOf(before.january1)) + dropped;
+            + signName(before.january1) + dropped;
     }
 }
 
@@ -374,7 +262,7 @@ Counts countsOf(const std::vector<Row> &rows)
 {
     Counts counts;
     for (const Row &row : rows) {
-        Sign before = row.january1;
+        int before = row.january1;
         for (const Change &change : row.changes) {
             ++counts.changes;
             if (stepBetween(before, change.sign) < 0)
@@ -389,9 +277,13 @@ Counts countsOf(const std::vector<Row> &rows)
     return counts;
 }
 
+// What the table keeps beyond what every year's rows keep (signrows::brokenInvariants): its
+// years, its counts, the kept rows, and the sign it begins each year with, which is the sign the
+// year before ends with except in the listed years.
 std::vector<std::string> brokenInvariants(const std::vector<Row> &rows)
 {
-    std::vector<std::string> broken;
+    std::vector<std::string> broken =
+        kesto::signrows::brokenInvariants(rows, FewestChangesInAYear, MostChangesInAYear);
     auto fail = [&broken](int year, const std::string &what) {
         broken.push_back(std::to_string(year) + ": " + what);
     };
@@ -399,62 +291,26 @@ std::vector<std::string> brokenInvariants(const std::vector<Row> &rows)
     if (static_cast<int>(rows.size()) != ExpectedRows)
         broken.push_back(std::to_string(rows.size()) + " rows instead of "
                          + std::to_string(ExpectedRows));
-    for (std::size_t i = 0; i < rows.size(); ++i) {
+    if (!rows.empty() && rows.front().year != FirstYear)
+        fail(rows.front().year, "the first row instead of " + std::to_string(FirstYear));
+
+    for (std::size_t i = 1; i < rows.size(); ++i) {
         const Row &row = rows[i];
-        if (row.year != FirstYear + static_cast<int>(i))
-            fail(row.year,
-                 "out of place: row " + std::to_string(i) + " should be "
-                     + std::to_string(FirstYear + static_cast<int>(i)));
-
-        const int changes = static_cast<int>(row.changes.size());
-        if (changes < FewestChangesInAYear || changes > MostChangesInAYear)
-            fail(row.year,
-                 std::to_string(changes) + " changes, outside "
-                     + std::to_string(FewestChangesInAYear) + ".."
-                     + std::to_string(MostChangesInAYear));
-
-        Sign before = row.january1;
-        int lastMonth = 1;
-        int lastDay = 1;
-        for (const Change &change : row.changes) {
-            const std::string when = dateText(change.month, change.day);
-            // Every year of the table has a 29 February.
-            int monthLength = 0;
-            if (change.month >= 1 && change.month <= 12)
-                monthLength = change.month == 2 ? 29 : daysInMonth(row.year, change.month);
-            if (change.day < 1 || change.day > monthLength)
-                fail(row.year, "change dated " + when + ", not a day of the table");
-            else if (change.month < lastMonth
-                     || (change.month == lastMonth && change.day <= lastDay))
-                fail(row.year, "change on " + when + " out of date order (or on 1 January)");
-            if (stepBetween(before, change.sign) == 0)
-                fail(row.year,
-                     "change on " + when + " from " + std::string(nameOf(before)) + " to "
-                         + std::string(nameOf(change.sign)) + " is not one sign step");
-            before = change.sign;
-            lastMonth = change.month;
-            lastDay = change.day;
-        }
-
-        if (i == 0)
-            continue;
-        const Sign previousEnd = rows[i - 1].december31();
+        const int previousEnd = rows[i - 1].december31();
         const auto exception =
             std::find_if(BrokenJoins.begin(), BrokenJoins.end(),
                          [&row](const BrokenJoin &join) { return join.year == row.year; });
         if (exception == BrokenJoins.end()) {
             if (row.january1 != previousEnd)
                 fail(row.year,
-                     "begins in " + std::string(nameOf(row.january1)) + " but "
-                         + std::to_string(row.year - 1) + " ends in "
-                         + std::string(nameOf(previousEnd)));
+                     "begins in " + signName(row.january1) + " but " + std::to_string(row.year - 1)
+                         + " ends in " + signName(previousEnd));
         } else if (row.january1 != exception->january1
                    || previousEnd != exception->december31Before) {
             fail(row.year,
-                 "should begin in " + std::string(nameOf(exception->january1)) + " after "
-                     + std::string(nameOf(exception->december31Before)) + ", not in "
-                     + std::string(nameOf(row.january1)) + " after "
-                     + std::string(nameOf(previousEnd)));
+                 "should begin in " + signName(exception->january1) + " after "
+                     + signName(exception->december31Before) + ", not in " + signName(row.january1)
+                     + " after " + signName(previousEnd));
         }
     }
 
@@ -481,43 +337,27 @@ std::string changesDefinition(const Row &row)
     std::vector<std::string> items;
     for (const Change &change : row.changes)
         items.push_back('{' + std::to_string(change.month) + ", " + std::to_string(change.day)
-                        + ", " + std::string(nameOf(change.sign)) + '}');
+                        + ", " + signName(change.sign) + '}');
 
     const std::string head = "constexpr SignChange Changes" + std::to_string(row.year) + "[] = {";
     std::string oneLine = head;
     for (std::size_t i = 0; i < items.size(); ++i)
         oneLine += (i ? ", " : "") + items[i];
     oneLine += "};";
-    if (static_cast<int>(oneLine.size()) <= ColumnLimit)
+    if (oneLine.size() <= ColumnLimit)
         return oneLine + '\n';
 
     std::string text = head + '\n';
     std::string line = "   ";
     for (std::size_t i = 0; i < items.size(); ++i) {
         const std::string item = items[i] + (i + 1 < items.size() ? "," : "");
-        if (static_cast<int>(line.size() + 1 + item.size()) > ColumnLimit) {
+        if (line.size() + 1 + item.size() > ColumnLimit) {
             text += line + '\n';
             line = "   ";
         }
         line += ' ' + item;
     }
     return text + line + "\n};\n";
-}
-
-std::string wrappedComment(const std::string &text)
-{
-    std::string result;
-    std::string line = "//";
-    std::istringstream words(text);
-    std::string word;
-    while (words >> word) {
-        if (line.size() > 2 && static_cast<int>(line.size() + 1 + word.size()) > ColumnLimit) {
-            result += line + '\n';
-            line = "//";
-        }
-        line += ' ' + word;
-    }
-    return result + line + '\n';
 }
 
 std::string tableSource(const std::vector<Row> &rows, const std::map<int, std::string> &notes,
@@ -547,12 +387,12 @@ std::string tableSource(const std::vector<Row> &rows, const std::map<int, std::s
         << "// clang-format off\n";
     for (const Row &row : rows) {
         if (const auto note = notes.find(row.year); note != notes.end())
-            out << wrappedComment(std::to_string(row.year) + ": " + note->second + '.');
+            out << wrappedComment(std::to_string(row.year) + ": " + note->second + '.', "", 0);
         out << changesDefinition(row);
     }
     out << "\nconstexpr SignChangeRow Rows[] = {\n";
     for (const Row &row : rows)
-        out << "    {" << row.year << ", " << nameOf(row.january1) << ", Changes" << row.year
+        out << "    {" << row.year << ", " << signName(row.january1) << ", Changes" << row.year
             << "},\n";
     out << "};\n"
         << "// clang-format on\n"
@@ -568,17 +408,6 @@ std::string tableSource(const std::vector<Row> &rows, const std::map<int, std::s
     return out.str();
 }
 
-Sign signOnDay(const Row &row, int month, int day)
-{
-    Sign sign = row.january1;
-    for (const Change &change : row.changes) {
-        if (change.month > month || (change.month == month && change.day > day))
-            break;
-        sign = change.sign;
-    }
-    return sign;
-}
-
 // How many real dates of the table, outside the kept rows, the dating rule alone gives the
 // same sign; prints each run of dates it does not.
 void reportReproduction(const std::vector<Row> &computed, const std::vector<Row> &table)
@@ -592,8 +421,8 @@ void reportReproduction(const std::vector<Row> &computed, const std::vector<Row>
         for (int month = 1; month <= 12; ++month) {
             for (int day = 1; day <= daysInMonth(table[i].year, month); ++day) {
                 ++days;
-                const Sign written = signOnDay(table[i], month, day);
-                const Sign rule = signOnDay(computed[i], month, day);
+                const int written = signOnDay(table[i], month, day);
+                const int rule = signOnDay(computed[i], month, day);
                 if (written == rule) {
                     ++agreeing;
                     if (!run.empty())
@@ -603,8 +432,8 @@ void reportReproduction(const std::vector<Row> &computed, const std::vector<Row>
                 }
                 const std::string date = std::to_string(table[i].year) + ' ' + dateText(month, day);
                 if (run.empty())
-                    run = "  from " + date + ": table " + std::string(nameOf(written)) + ", rule "
-                        + std::string(nameOf(rule)) + ", to ";
+                    run = "  from " + date + ": table " + signName(written) + ", rule "
+                        + signName(rule) + ", to ";
                 else
                     run.erase(run.rfind(", to ") + 5);
                 run += date;
@@ -620,74 +449,27 @@ void reportReproduction(const std::vector<Row> &computed, const std::vector<Row>
                  ExpectedRows - static_cast<int>(FixedRows.size()));
 }
 
-// The years before and after the table, by the same rule, with the invariants they keep.
-std::vector<signrows::Row> skyRows(const Ephemeris &ephemeris)
+std::string skyTableSource(const std::vector<Row> &early, const std::vector<Row> &late,
+                           std::string_view ephemerisName)
 {
-    std::vector<signrows::Row> rows;
-    for (int year = SkyFirstYear; year <= SkyLastYear; ++year) {
-        if (year >= FirstYear && year <= LastYear)
-            continue;
-        rows.push_back(signrows::rowFromDays(year, [&ephemeris](int y, int m, int d) {
-            return static_cast<int>(signOf(ephemeris.venusLongitude(y, m, d)));
-        }));
-    }
-    return rows;
+    std::ostringstream comment;
+    comment << "// Generated by tools/venus-table from the " << ephemerisName << ".\n"
+            << "// Do not edit by hand; regenerate from the top of the source tree with:\n"
+            << "//     tools/venus-table/generate\n"
+            << "//\n"
+            << "// The sign of Venus at 0h UT (apparent geocentric longitude, tropical zodiac) for "
+               "the years\n"
+            << "// before and after the Zodiac Love Sign table (1930 to 2012), dated by the same "
+               "rule: a change\n"
+            << "// on the first day in the new sign; without a 29 February, a change on 1 March "
+               "dated 29 February;\n"
+            << "// a change on 1 January only gives the row its first sign.\n";
+    return packedSkySource(comment.str(), "venusSkyTable", early, late);
 }
 
-std::string skyTableSource(const std::vector<signrows::Row> &early,
-                           const std::vector<signrows::Row> &late, std::string_view ephemerisName)
+void write(const std::string &path, const std::string &text)
 {
-    const auto name = [](const std::vector<signrows::Row> &rows) {
-        return "Years" + std::to_string(rows.front().year) + "To"
-            + std::to_string(rows.back().year);
-    };
-    std::ostringstream out;
-    out << "// Generated by tools/venus-table from the " << ephemerisName << ".\n"
-        << "// Do not edit by hand; regenerate from the top of the source tree with:\n"
-        << "//     tools/venus-table/generate\n"
-        << "//\n"
-        << "// The sign of Venus at 0h UT (apparent geocentric longitude, tropical zodiac) for the "
-           "years\n"
-        << "// before and after the Zodiac Love Sign table (1930 to 2012), dated by the same rule: "
-           "a change\n"
-        << "// on the first day in the new sign; without a 29 February, a change on 1 March dated "
-           "29 February;\n"
-        << "// a change on 1 January only gives the row its first sign.\n"
-        << "\n"
-        << "#include \"readings/SkySigns.h\"\n"
-        << "\n"
-        << "namespace kesto {\n"
-        << "\n"
-        << "namespace {\n"
-        << "\n"
-        << "// clang-format off\n"
-        << signrows::packedBlock(name(early), early) << "\n"
-        << signrows::packedBlock(name(late), late) << "// clang-format on\n"
-        << "\n"
-        << "constexpr PackedSignYears Blocks[] = {\n"
-        << "    {" << early.front().year << ", " << early.back().year << ", " << name(early)
-        << "},\n"
-        << "    {" << late.front().year << ", " << late.back().year << ", " << name(late) << "},\n"
-        << "};\n"
-        << "\n"
-        << "} // namespace\n"
-        << "\n"
-        << "std::span<const PackedSignYears> venusSkyTable()\n"
-        << "{\n"
-        << "    return Blocks;\n"
-        << "}\n"
-        << "\n"
-        << "} // namespace kesto\n";
-    return out.str();
-}
-
-void writeFile(const std::string &path, const std::string &text)
-{
-    std::ofstream file(path, std::ios::binary | std::ios::trunc);
-    file << text;
-    file.close();
-    if (!file)
-        throw std::runtime_error("cannot write " + path);
+    writeFile(path, text);
     std::fprintf(stderr, "wrote %s\n", path.c_str());
 }
 
@@ -697,8 +479,8 @@ int run(bool analytical, const std::string &outputPath, const std::string &skyOu
     std::fprintf(stderr, "Venus at 0h UT, %d-01-01 to %d-12-31, from the %s\n", FirstYear, LastYear,
                  std::string(ephemeris.name()).c_str());
 
-    Closest closest;
-    std::vector<Row> rows = ephemerisRows(ephemeris, closest);
+    ClosestCall closest;
+    std::vector<Row> rows = venusRows(ephemeris, FirstYear, LastYear, &closest);
     const Counts computed = countsOf(rows);
     std::fprintf(stderr,
                  "ephemeris alone: %d changes, %d backward\n"
@@ -728,27 +510,21 @@ int run(bool analytical, const std::string &outputPath, const std::string &skyOu
 
     reportReproduction(computedRows, rows);
 
-    std::vector<signrows::Row> sky;
+    // The years before and after the table, by the same rule.
+    std::vector<Row> early;
+    std::vector<Row> late;
     if (!skyOutputPath.empty()) {
-        sky = skyRows(ephemeris);
-        // The sky rows must join the table's first and last rows as they join each other.
-        const auto converted = [&rows](int year) {
-            const Row &row = *std::find_if(rows.begin(), rows.end(),
-                                           [year](const Row &r) { return r.year == year; });
-            signrows::Row result {row.year, static_cast<int>(row.january1), {}};
-            for (const Change &change : row.changes)
-                result.changes.push_back({change.month, change.day, static_cast<int>(change.sign)});
-            return result;
-        };
-        const auto split = sky.begin() + (FirstYear - SkyFirstYear);
-        std::vector<signrows::Row> earlySide(sky.begin(), split);
-        earlySide.push_back(converted(FirstYear));
-        std::vector<signrows::Row> lateSide {converted(LastYear)};
-        lateSide.insert(lateSide.end(), split, sky.end());
+        early = venusRows(ephemeris, SkyFirstYear, FirstYear - 1);
+        late = venusRows(ephemeris, LastYear + 1, SkyLastYear);
+        // They must join the table's first and last rows as they join each other.
+        std::vector<Row> earlySide = early;
+        earlySide.push_back(rows.front());
+        std::vector<Row> lateSide {rows.back()};
+        lateSide.insert(lateSide.end(), late.begin(), late.end());
         std::vector<std::string> skyBroken;
         for (const auto *side : {&earlySide, &lateSide}) {
-            for (const std::string &message :
-                 signrows::brokenInvariants(*side, SkyFewestChangesInAYear, SkyMostChangesInAYear))
+            for (const std::string &message : kesto::signrows::brokenInvariants(
+                     *side, SkyFewestChangesInAYear, SkyMostChangesInAYear))
                 skyBroken.push_back(message);
         }
         if (!skyBroken.empty()) {
@@ -759,17 +535,13 @@ int run(bool analytical, const std::string &outputPath, const std::string &skyOu
                 std::fprintf(stderr, "  %s\n", message.c_str());
             return 1;
         }
-        std::fprintf(stderr, "sky table: %zu rows, %d-%d and %d-%d\n", sky.size(), SkyFirstYear,
-                     FirstYear - 1, LastYear + 1, SkyLastYear);
+        std::fprintf(stderr, "sky table: %zu rows, %d-%d and %d-%d\n", early.size() + late.size(),
+                     SkyFirstYear, FirstYear - 1, LastYear + 1, SkyLastYear);
     }
 
-    writeFile(outputPath, tableSource(rows, notes, ephemeris.name()));
-    if (!skyOutputPath.empty()) {
-        const std::vector<signrows::Row> early(sky.begin(),
-                                               sky.begin() + (FirstYear - SkyFirstYear));
-        const std::vector<signrows::Row> late(sky.begin() + (FirstYear - SkyFirstYear), sky.end());
-        writeFile(skyOutputPath, skyTableSource(early, late, ephemeris.name()));
-    }
+    write(outputPath, tableSource(rows, notes, ephemeris.name()));
+    if (!skyOutputPath.empty())
+        write(skyOutputPath, skyTableSource(early, late, ephemeris.name()));
     return 0;
 }
 
