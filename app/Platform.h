@@ -3,7 +3,9 @@
 #include <QDate>
 #include <QSize>
 #include <QString>
+#include <QStringList>
 
+class QPrinter;
 class QUrl;
 class QWidget;
 
@@ -77,6 +79,19 @@ public:
     virtual InstanceClaim tryAcquire() = 0;
 };
 
+// The dialogs of keeping a reading: where to save it, and which printer prints it.
+class DocumentDialogs
+{
+public:
+    virtual ~DocumentDialogs() = default;
+    // The file the user picked, or empty when cancelled. `filter` holds the proposed entry of
+    // `filters` and receives the chosen one.
+    virtual QString saveFileName(QWidget *parent, const QString &caption, const QString &proposed,
+                                 const QStringList &filters, QString *filter) = 0;
+    // Lets the user pick and set up `printer`; false when cancelled.
+    virtual bool choosePrinter(QWidget *parent, QPrinter *printer) = 0;
+};
+
 struct Platform
 {
     MessagePrompter *prompter = nullptr;
@@ -84,6 +99,7 @@ struct Platform
     SettingsStore *settings = nullptr;
     Clock *clock = nullptr;
     ScreenMetrics *screen = nullptr;
+    DocumentDialogs *dialogs = nullptr;
 
     static Platform &current();
     // Replaces the services in use; returns the ones it replaced.

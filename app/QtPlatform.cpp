@@ -3,8 +3,11 @@
 #include "AppInfo.h"
 
 #include <QDesktopServices>
+#include <QFileDialog>
 #include <QGuiApplication>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QScreen>
 #include <QSettings>
 #include <QUrl>
@@ -84,9 +87,25 @@ qreal QtScreenMetrics::logicalDpiY()
     return 96;
 }
 
+QString QtDocumentDialogs::saveFileName(QWidget *parent, const QString &caption,
+                                        const QString &proposed, const QStringList &filters,
+                                        QString *filter)
+{
+    // The desktop's own dialog where it has one.
+    return QFileDialog::getSaveFileName(parent, caption, proposed,
+                                        filters.join(QStringLiteral(";;")), filter);
+}
+
+bool QtDocumentDialogs::choosePrinter(QWidget *parent, QPrinter *printer)
+{
+    QPrintDialog dialog(printer, parent);
+    return dialog.exec() == QDialog::Accepted;
+}
+
 QtPlatform::QtPlatform()
 {
-    m_previous = Platform::install({&m_prompter, &m_web, &m_settings, &m_clock, &m_screen});
+    m_previous =
+        Platform::install({&m_prompter, &m_web, &m_settings, &m_clock, &m_screen, &m_dialogs});
 }
 
 QtPlatform::~QtPlatform()

@@ -43,6 +43,14 @@ public:
     qreal logicalDpiY() override;
 };
 
+class QtDocumentDialogs : public DocumentDialogs
+{
+public:
+    QString saveFileName(QWidget *parent, const QString &caption, const QString &proposed,
+                         const QStringList &filters, QString *filter) override;
+    bool choosePrinter(QWidget *parent, QPrinter *printer) override;
+};
+
 // The Qt services for the lifetime of the program.
 class QtPlatform
 {
@@ -56,5 +64,6 @@ private:
     QtSettingsStore m_settings;
     QtClock m_clock;
     QtScreenMetrics m_screen;
+    QtDocumentDialogs m_dialogs;
     Platform m_previous;
 };

@@ -207,9 +207,10 @@ void SunSignResultWindow::buildFooter()
     connect(cmdBack, &QPushButton::clicked, this, &SunSignResultWindow::cmdBack_Click);
 }
 
-void SunSignResultWindow::fillReading(const BirthData &, const QPixmap &signPicture)
+void SunSignResultWindow::fillReading(const BirthData &data, const QPixmap &signPicture)
 {
     FillSunSignResult(signPicture);
+    keepReading(m_layout.reading, data, signPicture);
 }
 
 void SunSignResultWindow::FillSunSignResult(const QPixmap &signPicture)

@@ -121,8 +121,9 @@ void TableSignResultWindow::showDescription(kesto::ZodiacSign sign)
     m_description->setText(toQString(kesto::signDescription(m_reading, sign)));
 }
 
-void TableSignResultWindow::fillReading(const BirthData &, const QPixmap &)
+void TableSignResultWindow::fillReading(const BirthData &data, const QPixmap &signPicture)
 {
+    keepReading(m_reading, data, signPicture);
     const QString &signName = ReadingState::signOf(m_reading);
     // Compared in zodiac order by exact equality; anything else keeps the old description.
     if (const std::optional<kesto::ZodiacSign> sign =

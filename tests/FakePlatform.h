@@ -14,10 +14,11 @@ class FakePlatform : public MessagePrompter,
                      public WebOpener,
                      public SettingsStore,
                      public Clock,
-                     public ScreenMetrics
+                     public ScreenMetrics,
+                     public DocumentDialogs
 {
 public:
-    FakePlatform() { m_previous = Platform::install({this, this, this, this, this}); }
+    FakePlatform() { m_previous = Platform::install({this, this, this, this, this, this}); }
     ~FakePlatform() override { Platform::install(m_previous); }
 
     // MessagePrompter
@@ -53,6 +54,23 @@ public:
     qreal logicalDpiX() override { return dpi; }
     qreal logicalDpiY() override { return dpi; }
 
+    // DocumentDialogs: answer with saveAnswer (empty: cancel) and printAnswer.
+    QString saveFileName(QWidget *, const QString &caption, const QString &proposed,
+                         const QStringList &filters, QString *filter) override
+    {
+        saveDialogs.append({caption, proposed, filters, filter ? *filter : QString()});
+        if (filter && !saveFilterAnswer.isEmpty())
+            *filter = saveFilterAnswer;
+        return saveAnswer;
+    }
+    bool choosePrinter(QWidget *, QPrinter *printer) override
+    {
+        ++printDialogs;
+        if (onPrinter)
+            onPrinter(printer);
+        return printAnswer;
+    }
+
     void clear()
     {
         messages.clear();
@@ -71,6 +89,19 @@ public:
     QDate todayDate {2026, 12, 8};
     QSize screen {1280, 1024};
     qreal dpi = 96;
+    struct SaveDialog
+    {
+        QString caption;
+        QString proposed;
+        QStringList filters;
+        QString filter;
+    };
+    QList<SaveDialog> saveDialogs;
+    QString saveAnswer;
+    QString saveFilterAnswer;
+    int printDialogs = 0;
+    bool printAnswer = false;
+    std::function<void(QPrinter *)> onPrinter; // sets the printer up as a user would
 
 private:
     Platform m_previous;

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QKeySequence>
+#include <QObject>
+
+class QAction;
+class QMenu;
+class QPoint;
+class ResultWindow;
+
+// Keeping and sharing the reading of a result window: a context menu on the whole window (right
+// click, the Menu key, Shift+F10) and the platform's Copy, Save and Print keys while the window
+// is active. The window's own menu bar stays as it is.
+class ReadingShare : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit ReadingShare(ResultWindow *window);
+
+    // The reading on the clipboard, as plain text and as HTML with the sign picture.
+    void copyReading();
+    // Asks where to save it, as PDF, PNG or plain text.
+    void saveReadingAs();
+    // Asks for a printer and prints the PDF's page there.
+    void printReading();
+
+    QMenu *menu() const { return m_menu; }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    QAction *addCommand(const QString &name, const QString &text, QKeySequence::StandardKey key);
+    void watchChildren();
+    void showMenu(const QPoint &globalPos);
+    bool save(const QString &path, const QString &format, QString *error) const;
+
+    ResultWindow *m_window;
+    QMenu *m_menu;
+};
