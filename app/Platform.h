@@ -63,9 +63,9 @@ public:
 struct InstanceClaim
 {
     enum class Outcome {
-        Acquired, // no other copy runs; the claim lasts as long as the guard
+        Acquired,       // no other copy runs; the claim lasts as long as the guard
         HeldByLiveCopy, // a running copy holds the claim
-        Unavailable, // the claim cannot be made at all, so nothing can tell
+        Unavailable,    // the claim cannot be made at all, so nothing can tell
     };
     Outcome outcome = Outcome::Unavailable;
     // Why the claim is Unavailable, or what stood in its way before it was Acquired; one line.
