@@ -67,22 +67,33 @@ QString installedSiteFolder()
                            + QLatin1String(KESTO_SITE_FROM_BINDIR));
 }
 
-QUrl webPageAddress(WebPage page)
+QUrl webPageAddress(WebPage page, const QUrlQuery &details)
 {
     const QString key = pageKey(page);
     if (key.isEmpty())
         return {};
     const QString host = webHost();
-    if (host.isEmpty())
-        return QUrl::fromLocalFile(installedSiteFolder() + QLatin1Char('/') + key
-                                   + QStringLiteral(".html"));
-    return QUrl(QStringLiteral("http://") + host
-                + QStringLiteral("/kesto-free-astrology-suite/ssd.php?page=") + key);
+    if (host.isEmpty()) {
+        QUrl file = QUrl::fromLocalFile(installedSiteFolder() + QLatin1Char('/') + key
+                                        + QStringLiteral(".html"));
+        if (!details.isEmpty())
+            file.setQuery(details);
+        return file;
+    }
+    QUrl address(QStringLiteral("http://") + host
+                 + QStringLiteral("/kesto-free-astrology-suite/ssd.php?page=") + key);
+    if (!details.isEmpty()) {
+        QUrlQuery query(address);
+        for (const auto &[name, value] : details.queryItems(QUrl::FullyEncoded))
+            query.addQueryItem(name, value);
+        address.setQuery(query);
+    }
+    return address;
 }
 
-void OpenWebPage(WebPage page)
+void OpenWebPage(WebPage page, const QUrlQuery &details)
 {
-    const QUrl address = webPageAddress(page);
+    const QUrl address = webPageAddress(page, details);
     if (address.isEmpty())
         return;
     if (WebOpener *web = Platform::current().web)

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QUrl>
+#include <QUrlQuery>
 
 #include <array>
 
@@ -35,7 +36,9 @@ QString installedSiteFolder();
 
 // With a web server configured, http://HOST/kesto-free-astrology-suite/ssd.php?page=KEY;
 // without one, the installed copy of the page as a file: URL. Empty for an unknown page.
-QUrl webPageAddress(WebPage page);
+// `details` follow the page key in the query (for the donate page, the amount chosen); the
+// installed copy takes them as its query too.
+QUrl webPageAddress(WebPage page, const QUrlQuery &details = {});
 
 // Opens the page in the default browser; a failure goes unreported.
-void OpenWebPage(WebPage page);
+void OpenWebPage(WebPage page, const QUrlQuery &details = {});

@@ -34,11 +34,20 @@ frmDonate::frmDonate(QWidget *parent)
     lstAmounts = new QListWidget(this);
     lstAmounts->setObjectName(QStringLiteral("lstAmounts"));
     lstAmounts->setAccessibleName(QStringLiteral("Donation amounts"));
-    lstAmounts->addItems({QStringLiteral("US$ 5 - a thank-you"),
-                          QStringLiteral("US$ 10 - a month of forum hosting"),
-                          QStringLiteral("US$ 25 - a new reading in the next version"),
-                          QStringLiteral("US$ 50 - a patron of the stars")});
+    const std::pair<int, const char *> amounts[] = {
+        {5, "US$ 5 - a thank-you"},
+        {10, "US$ 10 - a month of forum hosting"},
+        {25, "US$ 25 - a new reading in the next version"},
+        {50, "US$ 50 - a patron of the stars"},
+    };
+    for (const auto &[dollars, caption] : amounts) {
+        auto *item = new QListWidgetItem(QLatin1String(caption), lstAmounts);
+        item->setData(Qt::UserRole, dollars);
+    }
     lstAmounts->setCurrentRow(0);
+    // A double click on an amount is the same as choosing it and pressing Donate Now. (Enter
+    // already presses Donate Now, the default button.)
+    connect(lstAmounts, &QListWidget::itemDoubleClicked, this, &frmDonate::cmdDonate_Click);
     QPalette list = lstAmounts->palette();
     list.setColor(QPalette::Base, Qt::white);
     list.setColor(QPalette::Text, Qt::black);
@@ -59,9 +68,19 @@ frmDonate::frmDonate(QWidget *parent)
     connect(close, &QPushButton::clicked, this, &frmDonate::cmdClose_Click);
 }
 
+int frmDonate::chosenAmount() const
+{
+    const QListWidgetItem *item = lstAmounts->currentItem();
+    return item ? item->data(Qt::UserRole).toInt() : 0;
+}
+
 void frmDonate::cmdDonate_Click()
 {
-    OpenWebPage(WebPage::Donate);
+    // The donation page is opened for the amount chosen.
+    QUrlQuery details;
+    if (const int amount = chosenAmount(); amount > 0)
+        details.addQueryItem(QStringLiteral("amount"), QString::number(amount));
+    OpenWebPage(WebPage::Donate, details);
 }
 
 void frmDonate::cmdClose_Click()

@@ -13,6 +13,9 @@ class frmDonate : public QDialog
 public:
     explicit frmDonate(QWidget *parent = nullptr);
 
+    // The amount of the chosen row, in US dollars; 0 when none is chosen.
+    int chosenAmount() const;
+
     void cmdDonate_Click();
     void cmdClose_Click();
 
