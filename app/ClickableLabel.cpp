@@ -35,19 +35,25 @@ public:
     }
 };
 
+// A plain label is left to Qt's own interface of a label: static text.
 QAccessibleInterface *accessibleFactory(const QString &className, QObject *object)
 {
-    if (className == QLatin1String("ClickableLabel") && object && object->isWidgetType())
-        return new AccessibleClickableLabel(static_cast<ClickableLabel *>(object));
-    return nullptr;
+    if (className != QLatin1String("ClickableLabel") || !object || !object->isWidgetType())
+        return nullptr;
+    auto *label = static_cast<ClickableLabel *>(object);
+    if (label->kind() != ClickableLabel::Kind::Link)
+        return nullptr;
+    return new AccessibleClickableLabel(label);
 }
 
 } // namespace
 
-ClickableLabel::ClickableLabel(const QString &text, QWidget *parent)
+ClickableLabel::ClickableLabel(const QString &text, QWidget *parent, Kind kind)
     : QLabel(text, parent)
+    , m_kind(kind)
 {
-    setCursor(Qt::PointingHandCursor);
+    if (kind == Kind::Link)
+        setCursor(Qt::PointingHandCursor);
     static const bool factoryInstalled = [] {
         QAccessible::installFactory(accessibleFactory);
         return true;
@@ -55,10 +61,22 @@ ClickableLabel::ClickableLabel(const QString &text, QWidget *parent)
     Q_UNUSED(factoryInstalled);
 }
 
+void ClickableLabel::mousePressEvent(QMouseEvent *event)
+{
+    event->accept();
+    m_click.take(this, event);
+}
+
+void ClickableLabel::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    event->accept();
+    m_click.take(this, event);
+}
+
 void ClickableLabel::mouseReleaseEvent(QMouseEvent *event)
 {
     event->accept();
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+    if (m_click.take(this, event))
         emit clicked();
 }
 

@@ -1,21 +1,34 @@
 #pragma once
 
+#include "LeftClick.h"
+
 #include <QLabel>
 
-// A label that acts on a click, like the banners and offers that open the maker's pages. It shows
-// the hand pointer unless told otherwise.
+// A label that acts on a click, like the banners and offers that open the maker's pages. A link
+// shows the hand pointer and is a link that can be pressed to assistive technology; a plain one
+// looks and reads as static text.
 class ClickableLabel : public QLabel
 {
     Q_OBJECT
 
 public:
-    explicit ClickableLabel(const QString &text, QWidget *parent = nullptr);
+    enum class Kind { Link, Plain };
+
+    explicit ClickableLabel(const QString &text, QWidget *parent = nullptr, Kind kind = Kind::Link);
+
+    Kind kind() const { return m_kind; }
 
 signals:
     void clicked();
 
 protected:
     // The label takes its own clicks and moves: the panel beneath must not act on them too.
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
+
+private:
+    Kind m_kind;
+    LeftClick m_click;
 };

@@ -18,6 +18,7 @@
 #include "readings/lovesign/frmZodiacLoveSignDisplay.h"
 #include "readings/romance/frmRomanceAstrologyDisplay.h"
 
+#include <QAbstractButton>
 #include <QAccessible>
 #include <QApplication>
 #include <QCloseEvent>
@@ -27,6 +28,8 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QSet>
+#include <QSpacerItem>
 #include <QVBoxLayout>
 
 namespace {
@@ -103,6 +106,31 @@ QWidget *panel(QWidget *parent, const QString &name, int heightTwips)
     return widget;
 }
 
+// The welcome panel has its design height where the window leaves room for it and gives way on
+// a short screen, so that the bottom strip stays in sight; it never grows past the design.
+QWidget *shrinkingPanel(QWidget *parent, const QString &name, int heightTwips)
+{
+    auto *widget = new QWidget(parent);
+    widget->setObjectName(name);
+    const int height = Twips::toPixelsY(heightTwips);
+    auto *room = new QVBoxLayout(widget);
+    room->setContentsMargins(0, 0, 0, 0);
+    room->addSpacerItem(new QSpacerItem(0, height, QSizePolicy::Minimum, QSizePolicy::Preferred));
+    widget->setMaximumHeight(height);
+    widget->resize(widget->width(), height);
+    return widget;
+}
+
+// The access key a control's caption gives it, or an empty sequence.
+QKeySequence accessKey(const QWidget *control)
+{
+    if (const auto *button = qobject_cast<const QAbstractButton *>(control))
+        return QKeySequence::mnemonic(button->text());
+    if (const auto *label = qobject_cast<const QLabel *>(control))
+        return label->buddy() ? QKeySequence::mnemonic(label->text()) : QKeySequence();
+    return {};
+}
+
 void name(QWidget *widget, const QString &objectName, const QString &accessibleName)
 {
     widget->setObjectName(objectName);
@@ -151,6 +179,7 @@ void frmMDI::buildPanels()
     Look::setBackground(Picture6, Lavender);
     Picture6->setCursor(Qt::PointingHandCursor);
     Picture6->installEventFilter(this);
+    Picture6->setAccessibleName(QStringLiteral("Forum banner"));
     lblVelmoraBanner = new ClickableLabel(
         QStringLiteral("Share your readings and talk love and the stars at the Kesto Astrology "
                        "Forum. Visit the forum's web site today!"),
@@ -185,13 +214,16 @@ void frmMDI::buildPanels()
         picture->setGeometry(Twips::rect(design.left - 480, 248, 400, 375));
     }
 
-    picMain = panel(central, QStringLiteral("picMain"), WelcomePanelHeight);
+    picMain = shrinkingPanel(central, QStringLiteral("picMain"), WelcomePanelHeight);
     Look::setBackground(picMain, Qt::black);
     picMain->setMouseTracking(true);
     picMain->installEventFilter(this);
     for (int i = 0; i < 7; ++i) {
         const WelcomeCaption &design = WelcomeCaptions[static_cast<std::size_t>(i)];
-        auto *label = new ClickableLabel(QLatin1String(design.text), picMain);
+        // Labels 0 to 2 open nothing: to assistive technology they are text, not links.
+        auto *label = new ClickableLabel(QLatin1String(design.text), picMain,
+                                         readingOfCaption(i) ? ClickableLabel::Kind::Link
+                                                             : ClickableLabel::Kind::Plain);
         name(label, QStringLiteral("lblCaption_%1").arg(i), label->text());
         label->setFont(Look::verdana(design.pointSize, true));
         Look::setTextColor(label, design.color);
@@ -199,8 +231,6 @@ void frmMDI::buildPanels()
         label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
         label->setMouseTracking(true);
         label->installEventFilter(this);
-        if (!readingOfCaption(i))
-            label->unsetCursor();
         connect(label, &ClickableLabel::clicked, this, [this, i] { lblCaption_Click(i); });
         lblCaption[static_cast<std::size_t>(i)] = label;
     }
@@ -224,6 +254,11 @@ void frmMDI::buildPanels()
     m_mdiArea = new QMdiArea(central);
     m_mdiArea->setObjectName(QStringLiteral("mdiArea"));
     m_mdiArea->setBackground(Qt::black);
+    // A reading window taller or wider than the room between the strips can be scrolled to.
+    m_mdiArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    m_mdiArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    m_mdiArea->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Ignored);
+    m_mdiArea->setMinimumSize(0, 0);
 
     PicCoBrand = panel(central, QStringLiteral("PicCoBrand"), OfferStripHeight);
     Look::setBackground(PicCoBrand, Lavender);
@@ -252,7 +287,6 @@ void frmMDI::MDIForm_Load()
 {
     // Left edges follow the screen, not the window, which opens maximized.
     const int screenWidth = Twips::screenWidth();
-    const int screenHeight = Twips::screenHeight();
     auto centredLeft = [screenWidth](int width) { return (screenWidth - width) / 2; };
 
     const int bannerWidth = std::min(11400, screenWidth - 240);
@@ -276,16 +310,24 @@ void frmMDI::MDIForm_Load()
     cmdMdiExit->setGeometry(Twips::rect(screenWidth - (1335 + 120), 120, 1335, 495));
     Label7->setGeometry(Twips::rect(120, 60, std::max(0, screenWidth - 1335 - 480), 615));
 
+    placeDonateButton();
+}
+
+void frmMDI::placeDonateButton()
+{
     // The donate button sits a fixed distance above the bottom of the screen. On a screen taller
     // than the panel leaves room for, that would put it below the panel, out of sight: it then
-    // sits at the panel's foot instead.
+    // sits at the panel's foot instead, and so it does where a short screen shrank the panel.
     const int donateWidth = 4095;
     const int donateHeight = 735;
-    const int lowestTop = WelcomePanelHeight - donateHeight - 120;
+    int panelHeight = WelcomePanelHeight;
+    if (picMain->isVisible())
+        panelHeight = std::min(panelHeight, Twips::fromPixelsY(picMain->height()));
+    const int lowestTop = std::max(0, panelHeight - donateHeight - 120);
     const int donateTop =
-        std::min(screenHeight - (donateHeight + OfferStripHeight + 2700), lowestTop);
-    cmdMDIDonate->setGeometry(
-        Twips::rect(screenWidth - (donateWidth + 160), donateTop, donateWidth, donateHeight));
+        std::min(Twips::screenHeight() - (donateHeight + OfferStripHeight + 2700), lowestTop);
+    cmdMDIDonate->setGeometry(Twips::rect(Twips::screenWidth() - (donateWidth + 160), donateTop,
+                                          donateWidth, donateHeight));
 }
 
 ReadingWindow *frmMDI::createWindow(ReadingWindowId id)
@@ -356,8 +398,34 @@ bool frmMDI::isWelcomePanelVisible() const
     return !picMain->isHidden();
 }
 
+void frmMDI::yieldAccessKeys()
+{
+    // Qt sees the reading windows' controls in the main window: a key that two controls carry
+    // would only move the focus between them, and a second press could end the program. While a
+    // reading window shows, the keys of its controls are its own.
+    QSet<QKeySequence> taken;
+    for (QMdiSubWindow *frame : m_mdiArea->subWindowList()) {
+        if (!frame->isVisible() || !frame->widget())
+            continue;
+        for (QWidget *control : frame->widget()->findChildren<QWidget *>()) {
+            const QKeySequence key = accessKey(control);
+            if (!key.isEmpty() && control->isVisibleTo(frame))
+                taken.insert(key);
+        }
+    }
+    for (QAbstractButton *button : centralWidget()->findChildren<QAbstractButton *>()) {
+        if (m_mdiArea->isAncestorOf(button))
+            continue;
+        const QKeySequence own = QKeySequence::mnemonic(button->text());
+        const QKeySequence wanted = taken.contains(own) ? QKeySequence() : own;
+        if (button->shortcut() != wanted)
+            button->setShortcut(wanted);
+    }
+}
+
 void frmMDI::updateMenuBar()
 {
+    yieldAccessKeys();
     QList<QAction *> wanted = m_ownMenuBar;
     if (QMdiSubWindow *active = m_mdiArea->activeSubWindow()) {
         auto *window = qobject_cast<ReadingWindow *>(active->widget());
@@ -423,8 +491,15 @@ bool frmMDI::eventFilter(QObject *watched, QEvent *event)
                     lblCaption_MouseMove(i);
             }
         }
-    } else if (event->type() == QEvent::MouseButtonRelease && watched == Picture6) {
-        OpenWebPage(WebPage::HomePage);
+    } else if (event->type() == QEvent::Resize && watched == picMain) {
+        placeDonateButton();
+    } else if (watched == Picture6
+               && (event->type() == QEvent::MouseButtonPress
+                   || event->type() == QEvent::MouseButtonDblClick
+                   || event->type() == QEvent::MouseButtonRelease)) {
+        if (m_bannerClick.take(Picture6, static_cast<QMouseEvent *>(event)))
+            OpenWebPage(WebPage::HomePage);
+        return true;
     }
     return QMainWindow::eventFilter(watched, event);
 }

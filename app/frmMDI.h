@@ -1,5 +1,6 @@
 #pragma once
 
+#include "LeftClick.h"
 #include "ReadingNavigator.h"
 #include "ReadingWindowId.h"
 
@@ -66,6 +67,10 @@ protected:
 private:
     void buildPanels();
     void MDIForm_Load();
+    void placeDonateButton();
+    // Gives up the access keys of the main window's own buttons that the shown reading window
+    // uses, and takes back the others.
+    void yieldAccessKeys();
     void lblCaption_MouseMove(int index);
     void picMain_MouseMove();
     void CloseAllWindowsAndEnd();
@@ -88,5 +93,6 @@ private:
     ClickableLabel *Label7 = nullptr;
     QList<QAction *> m_ownMenuBar;
     ReadingNavigator *m_navigator = nullptr;
+    LeftClick m_bannerClick;
     bool m_closing = false;
 };

@@ -127,10 +127,15 @@ void BirthDataWindow::buildSunSignLayout(const WindowLook &look)
 
     auto *names = new QGroupBox(QStringLiteral("Name"), details);
     names->setObjectName(QStringLiteral("fraName"));
+    // Without a name of its own a frame inside a frame would be read by the outer one's title.
+    names->setAccessibleName(names->title());
     names->setGeometry(Twips::rect(120, 300, 2940, 1215));
-    fixedLabel(QStringLiteral(" First Name"), names, Twips::rect(90, 300, 1140, 240));
-    fixedLabel(QStringLiteral("Middle Name"), names, Twips::rect(90, 600, 1140, 240));
-    fixedLabel(QStringLiteral(" Last Name"), names, Twips::rect(90, 900, 1140, 240));
+    QLabel *firstNameLabel =
+        fixedLabel(QStringLiteral(" First Name"), names, Twips::rect(90, 300, 1140, 240));
+    QLabel *middleNameLabel =
+        fixedLabel(QStringLiteral("Middle Name"), names, Twips::rect(90, 600, 1140, 240));
+    QLabel *lastNameLabel =
+        fixedLabel(QStringLiteral(" Last Name"), names, Twips::rect(90, 900, 1140, 240));
     txtFirstName = nameField(QStringLiteral("txtFirstName"), QStringLiteral("First Name"), names);
     txtFirstName->setGeometry(Twips::rect(1260, 270, 1590, 285));
     txtMiddleName =
@@ -138,9 +143,14 @@ void BirthDataWindow::buildSunSignLayout(const WindowLook &look)
     txtMiddleName->setGeometry(Twips::rect(1260, 570, 1590, 285));
     txtLastName = nameField(QStringLiteral("txtLastName"), QStringLiteral("Last Name"), names);
     txtLastName->setGeometry(Twips::rect(1260, 870, 1590, 285));
+    // Assistive technology reads each field with its label.
+    firstNameLabel->setBuddy(txtFirstName);
+    middleNameLabel->setBuddy(txtMiddleName);
+    lastNameLabel->setBuddy(txtLastName);
 
     auto *date = new QGroupBox(QStringLiteral("Date Of Birth"), details);
     date->setObjectName(QStringLiteral("fraDateOfBirth"));
+    date->setAccessibleName(date->title());
     date->setGeometry(Twips::rect(3120, 300, 3975, 1215));
     cboMonth = list(QStringLiteral("cboMonth"), QStringLiteral("Month"), date);
     cboMonth->setGeometry(Twips::rect(120, 540, 1455, 315));
@@ -186,20 +196,27 @@ void BirthDataWindow::buildTableLayout(const WindowLook &look)
     ClickableLabel *banner = Banners::forumBanner(top);
     banner->setGeometry(Twips::rect(120, 75, width - 240, 465));
 
-    fixedLabel(QStringLiteral("Name"), this, Twips::rect(480, 855, 1080, 255), true);
+    QLabel *nameLabel =
+        fixedLabel(QStringLiteral("Name"), this, Twips::rect(480, 855, 1080, 255), true);
     txtName = nameField(QStringLiteral("txtName"), QStringLiteral("Name"), this);
+    nameLabel->setBuddy(txtName);
     txtName->setGeometry(Twips::rect(1680, 810, 3780, 315));
 
     fixedLabel(QStringLiteral("Date Of Birth"), this, Twips::rect(240, 1635, 1380, 255), true);
-    fixedLabel(QStringLiteral("Date"), this, Twips::rect(1680, 1320, 900, 240));
-    fixedLabel(QStringLiteral("Month"), this, Twips::rect(2760, 1320, 1500, 240));
-    fixedLabel(QStringLiteral("Year"), this, Twips::rect(4440, 1320, 1020, 240));
+    QLabel *dayLabel = fixedLabel(QStringLiteral("Date"), this, Twips::rect(1680, 1320, 900, 240));
+    QLabel *monthLabel =
+        fixedLabel(QStringLiteral("Month"), this, Twips::rect(2760, 1320, 1500, 240));
+    QLabel *yearLabel =
+        fixedLabel(QStringLiteral("Year"), this, Twips::rect(4440, 1320, 1020, 240));
     cboDate = list(QStringLiteral("cboDate"), QStringLiteral("Date"), this);
     cboDate->setGeometry(Twips::rect(1680, 1590, 900, 315));
     cboMonth = list(QStringLiteral("cboMonth"), QStringLiteral("Month"), this);
     cboMonth->setGeometry(Twips::rect(2760, 1590, 1500, 315));
     cboYear = list(QStringLiteral("cboYear"), QStringLiteral("Year"), this);
     cboYear->setGeometry(Twips::rect(4440, 1590, 1020, 315));
+    dayLabel->setBuddy(cboDate);
+    monthLabel->setBuddy(cboMonth);
+    yearLabel->setBuddy(cboYear);
 
     auto *description = new QLabel(look.blurb, this);
     description->setObjectName(QStringLiteral("Label3"));

@@ -17,6 +17,9 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
+    // The character codes a key press types into the field, each to go through the key filter;
+    // none for keys that only move or delete.
+    static QList<int> typedCharacters(const QKeyEvent *event);
     void cleanEditedText(const QString &text);
     void refuse();
 

@@ -94,12 +94,16 @@ QLabel *SunSignResultWindow::heading(QWidget *page, const QString &name, const Q
     return label;
 }
 
-QLabel *SunSignResultWindow::valueLabel(QWidget *page, const QString &name, const QString &meaning,
-                                        int top, int width, int height)
+QLabel *SunSignResultWindow::valueLabel(QWidget *page, const QString &name, int top, int width,
+                                        int height)
 {
+    // Assistive technology reads the value itself, tied to its heading (the heading's buddy);
+    // the keyboard reaches it too. Its context menu is the window's.
     auto *label = new QLabel(page);
     label->setObjectName(name);
-    label->setAccessibleName(meaning);
+    label->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
+    label->setFocusPolicy(Qt::StrongFocus);
+    label->setContextMenuPolicy(Qt::NoContextMenu);
     label->setFont(Look::verdana(8.25, true));
     Look::setBackground(label, Qt::white);
     Look::setTextColor(label, m_layout.valueText);
@@ -148,25 +152,30 @@ void SunSignResultWindow::buildCard(QWidget *page)
     for (std::size_t i = 0; i < Rows.size(); ++i) {
         const Row &row = Rows[i];
         const QString caption = QLatin1String(row.caption);
-        heading(page, QLatin1String(row.heading), caption, HeadingLeft, m_layout.headingTops[i],
-                m_layout.headingText);
+        QLabel *title = heading(page, QLatin1String(row.heading), caption, HeadingLeft,
+                                m_layout.headingTops[i], m_layout.headingText);
         const bool sign = i == 0;
-        this->*row.label = valueLabel(page, QLatin1String(row.value), caption,
-                                      m_layout.valueTops[i], sign ? 1125 : 1020, sign ? 240 : 195);
+        this->*row.label = valueLabel(page, QLatin1String(row.value), m_layout.valueTops[i],
+                                      sign ? 1125 : 1020, sign ? 240 : 195);
+        title->setBuddy(this->*row.label);
     }
     lblSunSign->setFont(Look::verdana(9.75, true));
     Look::setTextColor(lblSunSign, m_layout.signText);
 
     const Box &positive = m_layout.positiveBox;
     const Box &negative = m_layout.negativeBox;
-    heading(page, QStringLiteral("Label13"), QStringLiteral("Positive Traits"), positive.left,
-            positive.top - 240, m_layout.headingText);
+    QLabel *positiveHeading =
+        heading(page, QStringLiteral("Label13"), QStringLiteral("Positive Traits"), positive.left,
+                positive.top - 240, m_layout.headingText);
     txtSunSignPositiveTraits = textBox(page, QStringLiteral("txtSunSignPositiveTraits"),
                                        QStringLiteral("Positive Traits"), positive);
-    heading(page, QStringLiteral("Label10"), QStringLiteral("Negative Traits"), negative.left,
-            negative.top - 240, m_layout.headingText);
+    positiveHeading->setBuddy(txtSunSignPositiveTraits);
+    QLabel *negativeHeading =
+        heading(page, QStringLiteral("Label10"), QStringLiteral("Negative Traits"), negative.left,
+                negative.top - 240, m_layout.headingText);
     txtSunSignNegativeTraits = textBox(page, QStringLiteral("txtSunSignNegativeTraits"),
                                        QStringLiteral("Negative Traits"), negative);
+    negativeHeading->setBuddy(txtSunSignNegativeTraits);
 
     picSunSign = new QLabel(page);
     picSunSign->setObjectName(QStringLiteral("picSunSign"));
@@ -184,6 +193,7 @@ void SunSignResultWindow::buildProfile(QWidget *page)
     Look::growToFit(label);
     txtLoveProfile = textBox(page, QStringLiteral("txtLoveProfile"),
                              QLatin1String(m_layout.profileTab).trimmed(), m_layout.profileBox);
+    label->setBuddy(txtLoveProfile);
 }
 
 void SunSignResultWindow::buildFooter()

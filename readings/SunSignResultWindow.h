@@ -77,8 +77,7 @@ private:
     void buildFooter();
     QLabel *heading(QWidget *page, const QString &name, const QString &caption, int left, int top,
                     const QColor &color, qreal pointSize = 8.25);
-    QLabel *valueLabel(QWidget *page, const QString &name, const QString &meaning, int top,
-                       int width, int height);
+    QLabel *valueLabel(QWidget *page, const QString &name, int top, int width, int height);
     QPlainTextEdit *textBox(QWidget *page, const QString &name, const QString &meaning,
                             const Box &box);
 

@@ -44,7 +44,8 @@ QFrame *strip(QWidget *parent, const char *objectName, const QString &accessible
 QLabel *label(QWidget *parent, const TableSignResultWindow::LabelLook &look, qreal pointSize)
 {
     auto *label = new QLabel(QLatin1String(look.caption), parent);
-    name(label, look.name, QLatin1String(look.accessibleName ? look.accessibleName : look.caption));
+    // A heading reads as its caption; a value as the text it shows (its name stays empty).
+    name(label, look.name, QLatin1String(look.caption));
     label->setFont(Look::verdana(pointSize, true));
     Look::setTextColor(label, look.color);
     label->setGeometry(inPixels(look.place));
@@ -84,13 +85,23 @@ TableSignResultWindow::TableSignResultWindow(const Layout &layout)
     Look::setBackground(frame, layout.frameBackground);
     Look::setTextColor(frame, layout.frameText);
     frame->setGeometry(inPixels(layout.frame));
+    QLabel *placedIn = nullptr; // the heading just above the sign: "... is Placed in"
     for (const LabelLook &heading : layout.headings)
-        label(frame, heading, 9);
+        placedIn = label(frame, heading, 9);
     m_signName = label(frame, layout.signName, 9);
     m_signName->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     m_description = label(frame, layout.description, 8.25);
     m_description->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     m_description->setWordWrap(true);
+    // The keyboard reaches the sign and its description; assistive technology reads the sign
+    // with its heading and the description with the frame's caption. The context menu is the
+    // window's.
+    for (QLabel *value : {m_signName, m_description}) {
+        value->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
+        value->setFocusPolicy(Qt::StrongFocus);
+        value->setContextMenuPolicy(Qt::NoContextMenu);
+    }
+    placedIn->setBuddy(m_signName);
 
     QPushButton *cmdBack =
         button(this, "cmdBack", QStringLiteral("&Back"), layout.back, layout.boldButtons);

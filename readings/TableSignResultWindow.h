@@ -26,7 +26,6 @@ public:
     {
         const char *name;
         const char *caption; // the two value labels start empty
-        const char *accessibleName;
         QRect place;
         QColor color;
     };

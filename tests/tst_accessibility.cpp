@@ -1,0 +1,669 @@
+#include "FakePlatform.h"
+#include "GuiTestSupport.h"
+
+#include "app/frmDonate.h"
+
+#include <QAbstractButton>
+#include <QAccessible>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QSignalSpy>
+
+using namespace GuiTest;
+
+namespace {
+
+// Reading buttons of the main window.
+enum Button { Love = 0, Romance = 1, Sexual = 2, Zodiac = 3 };
+
+QAccessibleInterface *accessible(QWidget *widget)
+{
+    return widget ? QAccessible::queryAccessibleInterface(widget) : nullptr;
+}
+
+// What assistive technology reads for a value: a label's name, a text box's text.
+QString spokenValue(QWidget *value)
+{
+    QAccessibleInterface *face = accessible(value);
+    if (!face)
+        return QStringLiteral("(not accessible)");
+    if (qobject_cast<QPlainTextEdit *>(value)) {
+        QAccessibleTextInterface *text = face->textInterface();
+        return text ? text->text(0, text->characterCount()) : QStringLiteral("(no text)");
+    }
+    return face->text(QAccessible::Name);
+}
+
+// The texts of the controls assistive technology gives as labels of `widget`.
+QStringList labelsOf(QWidget *widget)
+{
+    QStringList labels;
+    QAccessibleInterface *face = accessible(widget);
+    if (!face)
+        return {QStringLiteral("(not accessible)")};
+    for (const auto &[other, relation] : face->relations(QAccessible::Label)) {
+        if (auto *label = qobject_cast<QLabel *>(other->object()))
+            labels << label->text().trimmed();
+        else if (other->object())
+            labels << other->text(QAccessible::Name);
+    }
+    return labels;
+}
+
+// The controls a heading says it labels.
+QList<QObject *> labelledBy(QWidget *heading)
+{
+    QList<QObject *> objects;
+    if (QAccessibleInterface *face = accessible(heading)) {
+        for (const auto &[other, relation] : face->relations(QAccessible::Labelled))
+            objects << other->object();
+    }
+    return objects;
+}
+
+QString shownText(QWidget *value)
+{
+    if (auto *label = qobject_cast<QLabel *>(value))
+        return label->text();
+    if (auto *box = qobject_cast<QPlainTextEdit *>(value))
+        return box->toPlainText();
+    return {};
+}
+
+// The access keys of the buttons and the menu bar the main window shows now, each as often as
+// a control carries it.
+QStringList accessKeysInUse(frmMDI &mdi)
+{
+    QStringList keys;
+    for (QAbstractButton *button : mdi.findChildren<QAbstractButton *>()) {
+        if (button->isVisible() && !button->shortcut().isEmpty())
+            keys << button->shortcut().toString();
+    }
+    for (QAction *top : mdi.menuBar()->actions())
+        keys << QKeySequence::mnemonic(top->text()).toString();
+    return keys;
+}
+
+void sendKeyText(QWidget *field, const QString &text)
+{
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, text);
+    QApplication::sendEvent(field, &press);
+}
+
+} // namespace
+
+// Every reading for someone who hears the windows through a screen reader, drives them with the
+// keyboard alone, or has a small or scaled screen.
+class tst_Accessibility : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init() { QVERIFY(m_desk.open()); }
+    void cleanup() { QCOMPARE(m_desk.close(), 0); }
+
+    void resultValuesReadAsShown_data();
+    void resultValuesReadAsShown();
+    void inputFieldsTiedToTheirLabels_data();
+    void inputFieldsTiedToTheirLabels();
+    void welcomeLabelsLinksOnlyWhereTheyOpen();
+    void noAccessKeyTwice_data();
+    void noAccessKeyTwice();
+    void accessKeysActInTheirWindow_data();
+    void accessKeysActInTheirWindow();
+    void controlCharactersAreRefused_data();
+    void controlCharactersAreRefused();
+    void editingKeysKeepWorking();
+    void severalCharactersInOneKey_data();
+    void severalCharactersInOneKey();
+    void bottomStripOnEveryScreen_data();
+    void bottomStripOnEveryScreen();
+    void bannerClicks_data();
+    void bannerClicks();
+    void donationAmount_data();
+    void donationAmount();
+
+private:
+    Desktop m_desk;
+};
+
+void tst_Accessibility::resultValuesReadAsShown_data()
+{
+    QTest::addColumn<int>("button");
+    QTest::addColumn<int>("day");
+    QTest::addColumn<int>("month");
+    QTest::addColumn<int>("year");
+    QTest::addColumn<QString>("sign");      // the sign value, read as "heading: sign"
+    QTest::addColumn<QStringList>("pairs"); // "heading=value" by object name
+
+    const QStringList sunSign = {"Label15=lblSunSign",
+                                 "Label11=lblSunSignElement",
+                                 "Label27=lblSunSignBirthStone",
+                                 "Label23=lblSunSignNumber",
+                                 "Label21=lblSunSignDay",
+                                 "Label17=lblSunSignCompatibility",
+                                 "Label13=txtSunSignPositiveTraits",
+                                 "Label10=txtSunSignNegativeTraits",
+                                 "Label1=txtLoveProfile"};
+    QTest::newRow("love") << int(Love) << 20 << 1 << 1990 << "Your Sun Sign: Aquarius" << sunSign;
+    QTest::newRow("romance") << int(Romance) << 15 << 8 << 1975 << "Your Sun Sign: Leo" << sunSign;
+    QTest::newRow("zodiac love sign")
+        << int(Zodiac) << 1 << 1 << 1930 << "Venus in Your Chart is Placed in: Capricorn"
+        << QStringList {"Label7=lblLoveSign", "fraLoveSign=lblSignDesc"};
+    QTest::newRow("sexual astrology")
+        << int(Sexual) << 1 << 1 << 1940 << "Eros in your Chart is Placed in: Scorpio"
+        << QStringList {"Label12=lblSexualitySign", "fraSexualitySign=lblSignDesc"};
+}
+
+// Each value is read as the text it shows, never as its heading, and is tied to its heading.
+void tst_Accessibility::resultValuesReadAsShown()
+{
+    QFETCH(int, button);
+    QFETCH(int, day);
+    QFETCH(int, month);
+    QFETCH(int, year);
+    QFETCH(QString, sign);
+    QFETCH(QStringList, pairs);
+
+    ReadingWindow *result =
+        readFor(m_desk.mdi(), button, QStringLiteral("Ann Lee"), day, month, year);
+    QVERIFY(result);
+    for (const QString &pair : pairs) {
+        QWidget *heading = child(result, pair.section(QLatin1Char('='), 0, 0));
+        QWidget *value = child(result, pair.section(QLatin1Char('='), 1, 1));
+        QVERIFY(heading && value);
+        const QString tag = pair + QLatin1Char(' ');
+        QVERIFY2(!shownText(value).isEmpty(), qPrintable(tag + "shows nothing"));
+        QCOMPARE(spokenValue(value), shownText(value));
+        const QString headingText = accessible(heading)->text(QAccessible::Name);
+        QVERIFY2(labelsOf(value).contains(headingText),
+                 qPrintable(tag + labelsOf(value).join(QLatin1Char('|'))));
+        if (qobject_cast<QLabel *>(heading))
+            QVERIFY2(labelledBy(heading).contains(value), qPrintable(tag + "labels nothing"));
+    }
+    // What a screen reader says of the first value: its heading, then the sign.
+    QWidget *signValue = child(result, pairs.first().section(QLatin1Char('='), 1, 1));
+    QCOMPARE(labelsOf(signValue).first() + QStringLiteral(": ") + spokenValue(signValue), sign);
+    // The keyboard reaches each value label.
+    for (const QString &pair : pairs) {
+        QWidget *value = child(result, pair.section(QLatin1Char('='), 1, 1));
+        QVERIFY2(value->focusPolicy() & Qt::TabFocus, qPrintable(pair));
+    }
+}
+
+void tst_Accessibility::inputFieldsTiedToTheirLabels_data()
+{
+    QTest::addColumn<int>("button");
+    QTest::addColumn<QStringList>("pairs"); // "control=label text"
+    const QStringList sunSign = {"txtFirstName=First Name", "txtMiddleName=Middle Name",
+                                 "txtLastName=Last Name",   "cboMonth=Date Of Birth",
+                                 "cboDate=Date Of Birth",   "cboYear=Date Of Birth"};
+    const QStringList table = {"txtName=Name", "cboDate=Date", "cboMonth=Month", "cboYear=Year"};
+    QTest::newRow("love") << int(Love) << sunSign;
+    QTest::newRow("romance") << int(Romance) << sunSign;
+    QTest::newRow("sexual astrology") << int(Sexual) << table;
+    QTest::newRow("zodiac love sign") << int(Zodiac) << table;
+}
+
+void tst_Accessibility::inputFieldsTiedToTheirLabels()
+{
+    QFETCH(int, button);
+    QFETCH(QStringList, pairs);
+    ReadingWindow *input = openReading(m_desk.mdi(), button);
+    QVERIFY(input);
+    for (const QString &pair : pairs) {
+        QWidget *control = child(input, pair.section(QLatin1Char('='), 0, 0));
+        QVERIFY(control);
+        QVERIFY2(
+            labelsOf(control).contains(pair.section(QLatin1Char('='), 1, 1)),
+            qPrintable(pair + QStringLiteral(": ") + labelsOf(control).join(QLatin1Char('|'))));
+        QVERIFY(!accessible(control)->text(QAccessible::Name).isEmpty());
+    }
+}
+
+// Labels 0 to 2 open nothing and are read as text; 3 to 6 are links that can be pressed.
+void tst_Accessibility::welcomeLabelsLinksOnlyWhereTheyOpen()
+{
+    for (int index = 0; index < 7; ++index) {
+        QWidget *label = child(&m_desk.mdi(), QStringLiteral("lblCaption_%1").arg(index));
+        QAccessibleInterface *face = accessible(label);
+        QVERIFY(face);
+        const bool link = index >= 3;
+        QCOMPARE(face->role(), link ? QAccessible::Link : QAccessible::StaticText);
+        const QStringList actions =
+            face->actionInterface() ? face->actionInterface()->actionNames() : QStringList();
+        QCOMPARE(actions.contains(QAccessibleActionInterface::pressAction()), link);
+        QCOMPARE(face->text(QAccessible::Name), qobject_cast<QLabel *>(label)->text());
+        QCOMPARE(label->cursor().shape(), link ? Qt::PointingHandCursor : Qt::ArrowCursor);
+    }
+}
+
+void tst_Accessibility::noAccessKeyTwice_data()
+{
+    QTest::addColumn<int>("button"); // -1: the main window alone
+    QTest::addColumn<bool>("result");
+    QTest::newRow("main window") << -1 << false;
+    const std::pair<const char *, int> readings[] = {
+        {"love", Love}, {"romance", Romance}, {"sexual", Sexual}, {"zodiac", Zodiac}};
+    for (const auto &[name, button] : readings) {
+        QTest::addRow("%s input", name) << button << false;
+        QTest::addRow("%s result", name) << button << true;
+    }
+}
+
+// In every state of the main window, each access key belongs to one control.
+void tst_Accessibility::noAccessKeyTwice()
+{
+    QFETCH(int, button);
+    QFETCH(bool, result);
+    frmMDI &mdi = m_desk.mdi();
+    if (button >= 0) {
+        ReadingWindow *shown = result ? readFor(mdi, button, QStringLiteral("Ann Lee"), 3, 5)
+                                      : openReading(mdi, button);
+        QVERIFY(shown);
+    }
+    const QStringList keys = accessKeysInUse(mdi);
+    QVERIFY(keys.size() >= 5);
+    for (const QString &key : keys)
+        QVERIFY2(keys.count(key) == 1, qPrintable(key + QStringLiteral(" in ") + keys.join(' ')));
+}
+
+void tst_Accessibility::accessKeysActInTheirWindow_data()
+{
+    QTest::addColumn<int>("button"); // -1: the main window alone
+    QTest::addColumn<bool>("result");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QString>("outcome");
+
+    QTest::newRow("main Alt+E") << -1 << false << int(Qt::Key_E) << "main closed";
+    QTest::newRow("main Alt+D") << -1 << false << int(Qt::Key_D) << "page donate";
+    QTest::newRow("main Alt+O") << -1 << false << int(Qt::Key_O) << "page fully-branded";
+    QTest::newRow("main Alt+F") << -1 << false << int(Qt::Key_F) << "menu mnuFile";
+    QTest::newRow("main Alt+H") << -1 << false << int(Qt::Key_H) << "menu mnuHelp";
+    QTest::newRow("love input Alt+X") << int(Love) << false << int(Qt::Key_X) << "welcome";
+    QTest::newRow("romance input Alt+X") << int(Romance) << false << int(Qt::Key_X) << "welcome";
+    QTest::newRow("sexual input Alt+E") << int(Sexual) << false << int(Qt::Key_E) << "welcome";
+    QTest::newRow("sexual input Alt+S")
+        << int(Sexual) << false << int(Qt::Key_S) << "shows frmSexualAstrologyDisplay";
+    QTest::newRow("zodiac input Alt+E") << int(Zodiac) << false << int(Qt::Key_E) << "welcome";
+    QTest::newRow("zodiac input Alt+L")
+        << int(Zodiac) << false << int(Qt::Key_L) << "shows frmZodiacLoveSignDisplay";
+    QTest::newRow("zodiac input Alt+D") << int(Zodiac) << false << int(Qt::Key_D) << "page donate";
+    QTest::newRow("love result Alt+B")
+        << int(Love) << true << int(Qt::Key_B) << "shows frmLoveAstrologyMain";
+    QTest::newRow("romance result Alt+B")
+        << int(Romance) << true << int(Qt::Key_B) << "shows frmRomanceAstrologyMain";
+    QTest::newRow("romance result Alt+F")
+        << int(Romance) << true << int(Qt::Key_F) << "menu mnuFile";
+    QTest::newRow("sexual result Alt+B")
+        << int(Sexual) << true << int(Qt::Key_B) << "shows frmSexualAstrologyMain";
+    QTest::newRow("sexual result Alt+E") << int(Sexual) << true << int(Qt::Key_E) << "welcome";
+    QTest::newRow("zodiac result Alt+B")
+        << int(Zodiac) << true << int(Qt::Key_B) << "shows frmZodiacLoveSignMain";
+    QTest::newRow("zodiac result Alt+E") << int(Zodiac) << true << int(Qt::Key_E) << "welcome";
+    QTest::newRow("zodiac result Alt+O")
+        << int(Zodiac) << true << int(Qt::Key_O) << "page fully-branded";
+}
+
+// One press of an access key, through Qt's own shortcut handling, acts on the control of the
+// window it was pressed in; only the main window's own Exit ends the program.
+void tst_Accessibility::accessKeysActInTheirWindow()
+{
+    QFETCH(int, button);
+    QFETCH(bool, result);
+    QFETCH(int, key);
+    QFETCH(QString, outcome);
+
+    frmMDI &mdi = m_desk.mdi();
+    QWidget *target = &mdi;
+    if (button >= 0) {
+        ReadingWindow *shown = openReading(mdi, button);
+        QVERIFY(shown && fillForm(shown, QStringLiteral("Ann Lee"), 3, 5));
+        if (result)
+            shown = pressNext(mdi, shown);
+        QVERIFY(shown);
+        target = shown;
+    }
+    mdi.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&mdi));
+    auto *exit = child<QPushButton>(&mdi, QStringLiteral("cmdMdiExit"));
+    QSignalSpy mainExit(exit, &QPushButton::clicked);
+    m_desk.platform().clear();
+
+    QTest::keyClick(target, Qt::Key(key), Qt::AltModifier);
+
+    const QString kind = outcome.section(QLatin1Char(' '), 0, 0);
+    const QString what = outcome.section(QLatin1Char(' '), 1);
+    if (kind == QLatin1String("main")) {
+        QTRY_VERIFY(!mdi.isVisible());
+        return;
+    }
+    if (kind == QLatin1String("menu")) {
+        QTRY_VERIFY(QApplication::activePopupWidget());
+        QCOMPARE(QApplication::activePopupWidget()->objectName(), what);
+        QApplication::activePopupWidget()->close();
+    } else if (kind == QLatin1String("page")) {
+        QCOMPARE(openedPage(m_desk.platform().opened), what);
+    } else if (kind == QLatin1String("welcome")) {
+        QTRY_VERIFY(mdi.isWelcomePanelVisible());
+        QCOMPARE(visibleSubWindows(mdi), QStringList());
+    } else {
+        QTRY_COMPARE(visibleSubWindows(mdi), QStringList {what});
+    }
+    // Whatever the key did, the program goes on and its Exit was not pressed.
+    QTest::qWait(0);
+    QVERIFY(mdi.isVisible());
+    QCOMPARE(mainExit.count(), 0);
+    QVERIFY(m_desk.platform().messages.isEmpty());
+}
+
+void tst_Accessibility::controlCharactersAreRefused_data()
+{
+    QTest::addColumn<int>("button");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<QString>("text"); // what the keyboard sends with it, as X11 does
+    QTest::addColumn<QString>("message");
+
+    const QString alphabet = QStringLiteral("Please Enter Only Alphabet");
+    const QString letters = QStringLiteral("Please Enter only Letters");
+    const int ctrl = int(Qt::ControlModifier);
+    struct Key
+    {
+        const char *name;
+        int key;
+        int modifiers;
+        QString text;
+    };
+    const Key keys[] = {
+        {"Escape", Qt::Key_Escape, 0, QStringLiteral("\x1b")},
+        {"Ctrl+[", Qt::Key_BracketLeft, ctrl, QStringLiteral("\x1b")},
+        {"Ctrl+2", Qt::Key_2, ctrl, QString(QChar(0))},
+        {"Ctrl+\\", Qt::Key_Backslash, ctrl, QStringLiteral("\x1c")},
+        {"Ctrl+]", Qt::Key_BracketRight, ctrl, QStringLiteral("\x1d")},
+        {"Ctrl+6", Qt::Key_6, ctrl, QStringLiteral("\x1e")},
+        {"Ctrl+-", Qt::Key_Minus, ctrl, QStringLiteral("\x1f")},
+        {"Ctrl+Backspace", Qt::Key_Backspace, ctrl, QStringLiteral("\x7f")},
+        {"Ctrl+Enter", Qt::Key_Return, ctrl, QStringLiteral("\n")},
+        {"Ctrl+J", Qt::Key_J, ctrl, QStringLiteral("\n")},
+        {"text ESC", Qt::Key_unknown, 0, QStringLiteral("\x1b")},
+        {"text DEL", Qt::Key_unknown, 0, QStringLiteral("\x7f")},
+    };
+    for (const Key &k : keys) {
+        QTest::addRow("love %s", k.name) << int(Love) << k.key << k.modifiers << k.text << alphabet;
+        QTest::addRow("sexual %s", k.name)
+            << int(Sexual) << k.key << k.modifiers << k.text << letters;
+    }
+}
+
+// Every control character but Enter and Backspace is refused with the window's message.
+void tst_Accessibility::controlCharactersAreRefused()
+{
+    QFETCH(int, button);
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(QString, text);
+    QFETCH(QString, message);
+
+    ReadingWindow *input = openReading(m_desk.mdi(), button);
+    QVERIFY(input);
+    auto *field = child<QLineEdit>(input, button == Love ? "txtFirstName" : "txtName");
+    QTest::keyClicks(field, QStringLiteral("ab"));
+    QVERIFY(m_desk.platform().messages.isEmpty());
+
+    QKeyEvent press(QEvent::KeyPress, key, Qt::KeyboardModifiers(modifiers), text);
+    QApplication::sendEvent(field, &press);
+    QCOMPARE(m_desk.platform().messages, QStringList {message});
+    QCOMPARE(field->text(), QStringLiteral("AB"));
+    QCOMPARE(field->cursorPosition(), 2);
+}
+
+// Keys that move or delete, Enter and Backspace do their work without a message.
+void tst_Accessibility::editingKeysKeepWorking()
+{
+    for (int button : {int(Love), int(Zodiac)}) {
+        ReadingWindow *input = openReading(m_desk.mdi(), button);
+        QVERIFY(input);
+        auto *field = child<QLineEdit>(input, button == Love ? "txtFirstName" : "txtName");
+        QTest::keyClicks(field, QStringLiteral("abc"));
+        QTest::keyClick(field, Qt::Key_Backspace); // AB
+        QTest::keyClick(field, Qt::Key_Home);
+        QTest::keyClick(field, Qt::Key_Delete); // B
+        QTest::keyClick(field, Qt::Key_Right);
+        QTest::keyClick(field, Qt::Key_Left);
+        QTest::keyClick(field, Qt::Key_D); // DB
+        QTest::keyClick(field, Qt::Key_Return);
+        QTest::keyClick(field, Qt::Key_H, Qt::ControlModifier); // Backspace by its control code
+        QCOMPARE(field->text(), QStringLiteral("B"));
+        QCOMPARE(m_desk.platform().messages, QStringList());
+    }
+}
+
+void tst_Accessibility::severalCharactersInOneKey_data()
+{
+    QTest::addColumn<int>("button");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("expected");
+    QTest::addColumn<int>("messages");
+    QTest::newRow("love letters") << int(Love) << "ab"
+                                  << "XAB" << 0;
+    QTest::newRow("love dead key") << int(Love) << "'e"
+                                   << "XE" << 1;
+    QTest::newRow("love digits and escape") << int(Love) << "1\x1b"
+                                            << "X" << 1;
+    QTest::newRow("zodiac letters and blank") << int(Zodiac) << "a b"
+                                              << "XA B" << 0;
+    QTest::newRow("zodiac accent") << int(Zodiac) << QString::fromUtf8("é") << "X" << 1;
+    QTest::newRow("sexual mixed") << int(Sexual) << "k9l\x01m"
+                                  << "XKLM" << 1;
+}
+
+// Each character of a key event goes through the filter; one message for the key press.
+void tst_Accessibility::severalCharactersInOneKey()
+{
+    QFETCH(int, button);
+    QFETCH(QString, text);
+    QFETCH(QString, expected);
+    QFETCH(int, messages);
+    ReadingWindow *input = openReading(m_desk.mdi(), button);
+    QVERIFY(input);
+    auto *field = child<QLineEdit>(input, button == Love ? "txtFirstName" : "txtName");
+    QTest::keyClick(field, Qt::Key_X);
+    sendKeyText(field, text);
+    QCOMPARE(field->text(), expected);
+    QCOMPARE(m_desk.platform().messages.size(), messages);
+}
+
+void tst_Accessibility::bottomStripOnEveryScreen_data()
+{
+    QTest::addColumn<QSize>("screen"); // in device-independent pixels
+    QTest::addColumn<qreal>("dpi");
+    QTest::newRow("1024x600") << QSize(1024, 600) << 96.0;
+    QTest::newRow("1366x768") << QSize(1366, 768) << 96.0;
+    QTest::newRow("2560x1600 at 200%") << QSize(1280, 800) << 96.0;
+    QTest::newRow("1920x1080") << QSize(1920, 1080) << 96.0;
+    QTest::newRow("1920x1080 at 150% dpi") << QSize(1920, 1080) << 144.0;
+    QTest::newRow("1024x600 at 150% dpi") << QSize(1024, 600) << 144.0;
+    QTest::newRow("2560x1600 at 200% dpi") << QSize(2560, 1600) << 192.0;
+}
+
+// Maximized on the screen, below a title bar and above a desktop panel, the main window keeps
+// its bottom strip in sight; the welcome panel has its design height where there is room; a
+// reading window taller than the room left can be scrolled to.
+void tst_Accessibility::bottomStripOnEveryScreen()
+{
+    QFETCH(QSize, screen);
+    QFETCH(qreal, dpi);
+    FakePlatform &platform = m_desk.platform();
+    platform.screen = screen;
+    platform.dpi = dpi;
+    const int decorations = 64; // title bar and desktop panel
+    const QSize room(screen.width(), screen.height() - decorations);
+
+    frmMDI mdi;
+    mdi.resize(room);
+    mdi.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&mdi));
+    QVERIFY(mdi.minimumSizeHint().height() <= room.height());
+    QCOMPARE(mdi.size(), room);
+
+    auto inWindow = [&mdi](const char *name) {
+        QWidget *widget = child(&mdi, QLatin1String(name));
+        return QRect(widget->mapTo(&mdi, QPoint(0, 0)), widget->size());
+    };
+    const QRect strip = inWindow("PicCoBrand");
+    QVERIFY2(
+        mdi.rect().contains(strip),
+        qPrintable(QStringLiteral("strip bottom %1 of %2").arg(strip.bottom()).arg(mdi.height())));
+    QCOMPARE(strip.bottom(), mdi.rect().bottom());
+    QVERIFY(strip.contains(inWindow("cmdMdiExit")));
+    QVERIFY(strip.contains(inWindow("Label7")));
+
+    const int design = qRound(8640 * dpi / 1440);
+    const int panel = child(&mdi, "picMain")->height();
+    const int fixedStrips = inWindow("Picture6").height() + inWindow("Picture1").height()
+        + strip.height() + mdi.menuBar()->height();
+    QCOMPARE(panel, std::min(design, room.height() - fixedStrips));
+    QVERIFY(panel > 0);
+    // The donate button stays on the panel.
+    QVERIFY(QRect(QPoint(), child(&mdi, "picMain")->size())
+                .contains(child(&mdi, "cmdMDIDonate")->geometry()));
+
+    // The tallest result window, scrolled to its foot, shows its Exit button.
+    ReadingWindow *result = readFor(mdi, Sexual, QStringLiteral("Ann"), 3, 5);
+    QVERIFY(result);
+    QVERIFY(inWindow("PicCoBrand").bottom() == mdi.rect().bottom());
+    QMdiArea *area = mdi.mdiArea();
+    QCoreApplication::processEvents(); // the layout gives the area the welcome panel's room
+    QScrollBar *vertical = area->verticalScrollBar();
+    const bool fits = result->subWindow()->height() <= area->viewport()->height();
+    QCOMPARE(vertical->maximum() > 0, !fits);
+    vertical->setValue(vertical->maximum());
+    QWidget *exitButton = child(result, "cmdExit");
+    const QRect exitInArea(exitButton->mapTo(area->viewport(), QPoint()), exitButton->size());
+    QVERIFY2(area->viewport()->rect().contains(exitInArea),
+             qPrintable(QStringLiteral("Exit at %1, room %2")
+                            .arg(exitInArea.bottom())
+                            .arg(area->viewport()->height())));
+    mdi.CloseReadingWindows();
+    flushDeletes();
+}
+
+void tst_Accessibility::bannerClicks_data()
+{
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("gesture");
+    QTest::addColumn<int>("pages");
+    for (const char *control : {"Picture6", "lblVelmoraBanner", "Label7"}) {
+        QTest::addRow("%s left click", control) << control << "left" << 1;
+        QTest::addRow("%s double click", control) << control << "double" << 1;
+        QTest::addRow("%s right click", control) << control << "right" << 0;
+        QTest::addRow("%s middle click", control) << control << "middle" << 0;
+        QTest::addRow("%s released away", control) << control << "away" << 0;
+        QTest::addRow("%s release only", control) << control << "release" << 0;
+    }
+}
+
+// The banner strip and the clickable labels open their page for a left click released over
+// them, once for a double click, and never for other buttons.
+void tst_Accessibility::bannerClicks()
+{
+    QFETCH(QString, control);
+    QFETCH(QString, gesture);
+    QFETCH(int, pages);
+    QWidget *widget = child(&m_desk.mdi(), control);
+    QVERIFY(widget);
+    // A point of the control itself, clear of any child.
+    QPoint inside(widget->width() / 2, widget->height() / 2);
+    if (control == QLatin1String("Picture6"))
+        inside = QPoint(2, 2);
+    QCOMPARE(widget->childAt(inside), nullptr);
+
+    auto send = [widget](QEvent::Type type, Qt::MouseButton button, QPoint at) {
+        const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : button;
+        QMouseEvent event(type, at, widget->mapToGlobal(at), button, held, Qt::NoModifier);
+        QApplication::sendEvent(widget, &event);
+    };
+    m_desk.platform().clear();
+    if (gesture == QLatin1String("left")) {
+        QTest::mouseClick(widget, Qt::LeftButton, {}, inside);
+    } else if (gesture == QLatin1String("double")) {
+        // As the window system sends it: the second press comes with the double click.
+        send(QEvent::MouseButtonPress, Qt::LeftButton, inside);
+        send(QEvent::MouseButtonRelease, Qt::LeftButton, inside);
+        send(QEvent::MouseButtonPress, Qt::LeftButton, inside);
+        send(QEvent::MouseButtonDblClick, Qt::LeftButton, inside);
+        send(QEvent::MouseButtonRelease, Qt::LeftButton, inside);
+    } else if (gesture == QLatin1String("right")) {
+        QTest::mouseClick(widget, Qt::RightButton, {}, inside);
+    } else if (gesture == QLatin1String("middle")) {
+        QTest::mouseClick(widget, Qt::MiddleButton, {}, inside);
+    } else if (gesture == QLatin1String("away")) {
+        send(QEvent::MouseButtonPress, Qt::LeftButton, inside);
+        send(QEvent::MouseButtonRelease, Qt::LeftButton, QPoint(widget->width() + 5, -5));
+    } else {
+        send(QEvent::MouseButtonRelease, Qt::LeftButton, inside);
+    }
+    QCOMPARE(m_desk.platform().opened.size(), pages);
+    if (pages)
+        QVERIFY(openedPage(m_desk.platform().opened) != QLatin1String("1 addresses opened"));
+}
+
+void tst_Accessibility::donationAmount_data()
+{
+    QTest::addColumn<QString>("host"); // KESTO_WEB_HOST, empty for the installed pages
+    QTest::addColumn<int>("row");
+    QTest::addColumn<QString>("gesture");
+    QTest::addColumn<QString>("expected");
+    const QString site =
+        QStringLiteral("http://localhost:8470/kesto-free-astrology-suite/ssd.php?page=donate");
+    QTest::newRow("25 by the button") << "localhost:8470" << 2 << "button" << site + "&amount=25";
+    QTest::newRow("50 by double click") << "localhost:8470" << 3 << "double" << site + "&amount=50";
+    QTest::newRow("10 by Enter") << "localhost:8470" << 1 << "enter" << site + "&amount=10";
+    QTest::newRow("installed page, 25") << "" << 2 << "button"
+                                        << "donate.html?amount=25";
+    QTest::newRow("installed page, 5 by double click") << "" << 0 << "double"
+                                                       << "donate.html?amount=5";
+}
+
+// The donation window opens the donate page for the amount chosen, once.
+void tst_Accessibility::donationAmount()
+{
+    QFETCH(QString, host);
+    QFETCH(int, row);
+    QFETCH(QString, gesture);
+    QFETCH(QString, expected);
+    qputenv(WebHostVariable, host.toUtf8());
+    frmDonate donate(&m_desk.mdi());
+    donate.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&donate));
+    auto *list = child<QListWidget>(&donate, "lstAmounts");
+    m_desk.platform().clear();
+    if (gesture == QLatin1String("double")) {
+        const QPoint at = list->visualItemRect(list->item(row)).center();
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
+    } else {
+        list->setCurrentRow(row);
+        if (gesture == QLatin1String("enter"))
+            QTest::keyClick(list, Qt::Key_Return);
+        else
+            QTest::mouseClick(child(&donate, "cmdDonate"), Qt::LeftButton);
+    }
+    qunsetenv(WebHostVariable);
+    QCOMPARE(m_desk.platform().opened.size(), 1);
+    const QUrl opened = m_desk.platform().opened.first();
+    if (host.isEmpty()) {
+        QVERIFY(opened.isLocalFile());
+        QCOMPARE(opened.fileName() + QLatin1Char('?') + opened.query(), expected);
+    } else {
+        QCOMPARE(opened.toString(), expected);
+    }
+}
+
+QTEST_MAIN(tst_Accessibility)
+#include "tst_accessibility.moc"
