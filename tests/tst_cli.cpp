@@ -369,7 +369,8 @@ void TestCli::tableYearsOfTheReadingsUnchanged()
     QCOMPARE(table.status, ExitSuccess);
     QCOMPARE(run(chosen).out, table.out);
     QStringList all = chosen.mid(0, 2);
-    const Run span = run(all << "--from" << "1900");
+    const Run span = run(all << "--from"
+                             << "1900");
     QCOMPARE(span.status, ExitSuccess);
     QCOMPARE(span.out.count('\n'), 201 * 12 * 31);
     QVERIFY(span.out.contains(table.out));

@@ -82,10 +82,14 @@ void tst_MainWindow::readingButtons_data()
     QTest::addColumn<int>("index");
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QString>("window");
-    QTest::newRow("0 love") << 0 << "Love Astrology" << "frmLoveAstrologyMain";
-    QTest::newRow("1 romance") << 1 << "Romance Astrology" << "frmRomanceAstrologyMain";
-    QTest::newRow("2 sexual") << 2 << "Sexual Astrology" << "frmSexualAstrologyMain";
-    QTest::newRow("3 zodiac") << 3 << "Zodiac Love Sign" << "frmZodiacLoveSignMain";
+    QTest::newRow("0 love") << 0 << "Love Astrology"
+                            << "frmLoveAstrologyMain";
+    QTest::newRow("1 romance") << 1 << "Romance Astrology"
+                               << "frmRomanceAstrologyMain";
+    QTest::newRow("2 sexual") << 2 << "Sexual Astrology"
+                              << "frmSexualAstrologyMain";
+    QTest::newRow("3 zodiac") << 3 << "Zodiac Love Sign"
+                              << "frmZodiacLoveSignMain";
 }
 
 void tst_MainWindow::readingButtons()
@@ -135,11 +139,12 @@ void tst_MainWindow::welcomeCaptions_data()
     QTest::addColumn<QColor>("color");
     QTest::addColumn<QString>("opens");
     QTest::newRow("0") << 0 << "Welcome to Kesto Astrology Suite" << QColor(0, 255, 255) << "";
-    QTest::newRow("1") << 1
-                       << "Welcome to Kesto Astrology Suite! This wonderful suite of softwares aims "
-                          "to make your love life as fresh as ever. Take a look at each of them and "
-                          "have great fun!"
-                       << QColor(255, 0, 0) << "";
+    QTest::newRow("1")
+        << 1
+        << "Welcome to Kesto Astrology Suite! This wonderful suite of softwares aims "
+           "to make your love life as fresh as ever. Take a look at each of them and "
+           "have great fun!"
+        << QColor(255, 0, 0) << "";
     QTest::newRow("2") << 2 << "Kesto Astrology Suite includes the following programs"
                        << QColor(0, 255, 255) << "";
     QTest::newRow("3") << 3 << "Love Astrology" << QColor(255, 255, 0) << "frmLoveAstrologyMain";
