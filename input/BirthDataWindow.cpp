@@ -87,6 +87,9 @@ QComboBox *BirthDataWindow::list(const QString &name, const QString &accessibleN
     auto *box = new QComboBox(parent);
     box->setObjectName(name);
     box->setAccessibleName(accessibleName);
+    // Some platforms name a list by its current entry; the description still says which part
+    // of the date it holds, where the window shows no label of its own (the sun-sign windows).
+    box->setAccessibleDescription(accessibleName);
     box->setEditable(false);
     box->setFont(Look::verdana(8.25));
     QPalette palette = box->palette();

@@ -223,6 +223,14 @@ void tst_Accessibility::inputFieldsTiedToTheirLabels()
             qPrintable(pair + QStringLiteral(": ") + labelsOf(control).join(QLatin1Char('|'))));
         QVERIFY(!accessible(control)->text(QAccessible::Name).isEmpty());
     }
+    // Each date list says which part of the date it holds, label or none.
+    const QString day = button == Love || button == Romance ? "Day" : "Date";
+    for (const auto &[list, part] :
+         {std::pair {"cboDate", day}, std::pair {"cboMonth", QString("Month")},
+          std::pair {"cboYear", QString("Year")}}) {
+        QCOMPARE(accessible(child(input, QLatin1String(list)))->text(QAccessible::Description),
+                 part);
+    }
 }
 
 // Labels 0 to 2 open nothing and are read as text; 3 to 6 are links that can be pressed.
