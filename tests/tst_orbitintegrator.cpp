@@ -59,13 +59,10 @@ void TestOrbitIntegrator::followsKeplerForwardAndBack()
 
     const State there = integrator.integrate(0, start, span);
     QVERIFY(integrator.steps() > 10);
-    const State exact = stateFromElements(Eros, SunGm, span);
-    QVERIFY2(norm(there.r - exact.r) * AuKm < limitKm,
-             qPrintable(QString::number(norm(there.r - exact.r) * AuKm) + " km from Kepler"));
-
+    const double offKm = norm(there.r - stateFromElements(Eros, SunGm, span).r) * AuKm;
+    QVERIFY2(offKm < limitKm, qPrintable(QString::number(offKm) + " km from Kepler"));
     const State back = integrator.integrate(span, there, 0);
-    QVERIFY2(norm(back.r - start.r) * AuKm < 2 * limitKm,
-             qPrintable(QString::number(norm(back.r - start.r) * AuKm) + " km from the start"));
+    QVERIFY(norm(back.r - start.r) * AuKm < 2 * limitKm);
     QVERIFY(norm(back.v - start.v) * AuKm < 2 * limitKm);
 }
 
