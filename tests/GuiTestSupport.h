@@ -218,15 +218,6 @@ inline QString labelText(QWidget *window, const char *name)
     return label ? label->text() : QStringLiteral("(no label %1)").arg(QLatin1String(name));
 }
 
-// Clicks the window's label of that name, or else triggers the menu-bar entry of that name.
-inline void pressControl(frmMDI &mdi, QWidget *window, const QString &name)
-{
-    if (QWidget *label = window->findChild<QLabel *>(name))
-        QTest::mouseClick(label, Qt::LeftButton);
-    else if (QAction *entry = menuEntry(mdi, name))
-        entry->trigger();
-}
-
 // The page the one opened address asks for, from the maker's site or as the installed copy of a
 // page, or what went wrong instead.
 inline QString openedPage(const QList<QUrl> &opened)
@@ -255,20 +246,6 @@ inline QStringList pageControls(const QString &makeMoneyEntry)
             "lblCobrand=co-brand", "mnuOnline=help-web-page",
             "mnuVisit=home-page",  "mnuUpdate=download-web-page",
             "mnuDonate=donate",    makeMoneyEntry + QStringLiteral("=fully-branded")};
-}
-
-// Presses each of those controls in turn, as "control=page" with the page it opened.
-inline QStringList pagesOpened(frmMDI &mdi, QWidget *window, QList<QUrl> &opened,
-                               const QString &makeMoneyEntry)
-{
-    QStringList pages;
-    for (const QString &row : pageControls(makeMoneyEntry)) {
-        const QString control = row.section(QLatin1Char('='), 0, 0);
-        opened.clear();
-        pressControl(mdi, window, control);
-        pages << control + QLatin1Char('=') + openedPage(opened);
-    }
-    return pages;
 }
 
 } // namespace GuiTest

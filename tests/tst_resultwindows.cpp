@@ -1,63 +1,32 @@
 #include "GuiTestSupport.h"
-#include "SunSignCards.h"
 
-#include "cli/ReadingCommand.h"
-#include "zodiac/SignAttributes.h"
-#include "zodiac/SunSign.h"
+#include "app/QtText.h"
+#include "app/ReadingState.h"
+#include "readings/Readings.h"
 
-#include <QJsonDocument>
-#include <QJsonObject>
+#include <QAccessible>
 #include <QPlainTextEdit>
-#include <QRegularExpression>
-
-#include <sstream>
-#include <string>
-#include <vector>
+#include <QPointer>
+#include <QPushButton>
+#include <QTabWidget>
 
 using namespace GuiTest;
 
 namespace {
 
-QString fromView(std::string_view text)
-{
-    return QString::fromLatin1(text.data(), qsizetype(text.size()));
-}
+// Numbered as the readings' buttons on the main window's strip.
+enum Button { Love = 0, Romance = 1, Sexual = 2, Zodiac = 3 };
 
-// kesto-reading's JSON object for the words after the program name.
-QJsonObject readingJson(const QStringList &args)
-{
-    std::vector<std::string> words;
-    for (const QString &arg : args)
-        words.push_back(arg.toStdString());
-    const std::vector<std::string_view> views(words.begin(), words.end());
-    std::ostringstream out;
-    std::ostringstream err;
-    if (kesto::runReadingCommand(views, out, err) != kesto::ExitSuccess)
-        qWarning("kesto-reading %s: %s", qPrintable(args.join(' ')), err.str().c_str());
-    return QJsonDocument::fromJson(QByteArray::fromStdString(out.str())).object();
-}
-
-// The signs a text names, each once, in the order of the zodiac.
-QStringList signsNamed(const QString &text)
-{
-    QStringList named;
-    for (const SunSignCards::Card &card : SunSignCards::Cards) {
-        const QString sign = QString::fromLatin1(card.sign);
-        if (text.contains(QRegularExpression(QStringLiteral("\\b%1\\b").arg(sign))))
-            named << sign;
-    }
-    return named;
-}
-
-// The sign's name and its five values as the result window's first tab shows them.
-QStringList shownCard(QWidget *result)
-{
-    QStringList card;
-    for (const char *name : {"lblSunSign", "lblSunSignElement", "lblSunSignBirthStone",
-                             "lblSunSignNumber", "lblSunSignDay", "lblSunSignCompatibility"})
-        card << labelText(result, name);
-    return card;
-}
+// Where each reading shows and stores its sign, and the input window's File entry that runs it.
+// clang-format off
+struct Shown { kesto::Reading reading; const char *signLabel; QString *state; const char *runEntry; };
+const Shown Readings[] = {
+    {kesto::Reading::LoveAstrology,    "lblSunSign",       &ReadingState::CurrentSunSign, "mnuNext"},
+    {kesto::Reading::RomanceAstrology, "lblSunSign",       &ReadingState::CurrentSunSign, "mnuNext"},
+    {kesto::Reading::SexualAstrology,  "lblSexualitySign", &ReadingState::ErosSign,       "mnuFindSexualitySign"},
+    {kesto::Reading::ZodiacLoveSign,   "lblLoveSign",      &ReadingState::LoveSign,       "mnuFindLoveSign"},
+};
+// clang-format on
 
 // The bar the main window shows, one line per entry: a menu's caption, then its entries as
 // "name: caption" ("-" for a separator); a command of the bar itself as "name: caption".
@@ -65,175 +34,251 @@ QStringList shownMenuBar(frmMDI &mdi)
 {
     QStringList lines;
     for (QAction *top : mdi.menuBar()->actions()) {
-        QMenu *menu = top->menu();
-        if (!menu) {
+        if (!top->menu()) {
             lines << top->objectName() + QStringLiteral(": ") + top->text();
             continue;
         }
-        lines << menu->title();
-        for (QAction *entry : menu->actions()) {
+        lines << top->menu()->title();
+        for (QAction *entry : top->menu()->actions())
             lines << (entry->isSeparator()
                           ? QStringLiteral("-")
                           : entry->objectName() + QStringLiteral(": ") + entry->text());
-        }
     }
     return lines;
 }
 
-// Numbered as the readings' buttons on the main window's strip.
-enum Reading { Love = 0, Romance = 1, Sexual = 2, Zodiac = 3 };
-
 } // namespace
 
-// What the result windows must show, written out as literals: each sun sign's card, the same
-// in the core, in kesto-reading and on both sun-sign result windows; and every reading window's
-// menu bar.
+// Every reading through its windows, from the main window's button to the result and back: what
+// opens, what is refused, and each window's menu bar and pages.
 class tst_ResultWindows : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
+    void init() { QVERIFY(m_desk.open()); }
+    void cleanup() { QCOMPARE(m_desk.close(), 0); }
 
-    void signCard_data();
-    void signCard();
-    void menuBar_data();
-    void menuBar();
+    void nextFindsTheSign_data();
+    void nextFindsTheSign();
+    void leavingTheResult_data();
+    void leavingTheResult();
+    void menuBarAndPages_data();
+    void menuBarAndPages();
 
 private:
     Desktop m_desk;
 };
 
-void tst_ResultWindows::init()
+void tst_ResultWindows::nextFindsTheSign_data()
 {
-    QVERIFY(m_desk.open());
-}
-
-void tst_ResultWindows::cleanup()
-{
-    QCOMPARE(m_desk.close(), 0);
-}
-
-void tst_ResultWindows::signCard_data()
-{
-    QTest::addColumn<int>("ordinal");
-    QTest::addColumn<QStringList>("card"); // sign, element, birthstone, number, day, compatibility
-    QTest::addColumn<int>("day");
+    QTest::addColumn<int>("button");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("day"); // 0: the lists as they open
     QTest::addColumn<int>("month");
-    int ordinal = 0;
-    for (const SunSignCards::Card &card : SunSignCards::Cards) {
-        QTest::newRow(card.sign) << ++ordinal << SunSignCards::values(card) << card.day
-                                 << card.month;
-    }
+    QTest::addColumn<int>("year");
+    QTest::addColumn<bool>("byMenu"); // the input window's File entry instead of Next
+    QTest::addColumn<QString>("sign");
+    QTest::addColumn<QString>("message"); // a refusal, each wording once, blanks as they are
+
+    // The tables' first and last days and 29 February of other years; 31 February and November.
+    // clang-format off
+    QTest::newRow("love 19 January, menu")    << int(Love)    << "MARY JONES" << 19 << 1  << 0    << true  << "Capricorn"   << "";
+    QTest::newRow("love lists untouched")     << int(Love)    << "MARY JONES" << 0  << 0  << 0    << false << "Capricorn"   << "";
+    QTest::newRow("love 31 February")         << int(Love)    << "MARY JONES" << 31 << 2  << 0    << false << "Pisces"      << "";
+    QTest::newRow("romance 21 March, menu")   << int(Romance) << "MARY JONES" << 21 << 3  << 0    << true  << "Aries"       << "";
+    QTest::newRow("romance 31 November")      << int(Romance) << "MARY JONES" << 31 << 11 << 0    << false << "Sagittarius" << "";
+    QTest::newRow("lovesign 1930-01-01 menu") << int(Zodiac)  << "ANN"        << 1  << 1  << 1930 << true  << "Capricorn"   << "";
+    QTest::newRow("lovesign 2012-12-31")      << int(Zodiac)  << "ANN"        << 31 << 12 << 2012 << false << "Sagittarius" << "";
+    QTest::newRow("lovesign 1973-02-29")      << int(Zodiac)  << "ANN"        << 29 << 2  << 1973 << false << "Pisces"      << "";
+    QTest::newRow("sexual 1940-01-01 menu")   << int(Sexual)  << "ANN"        << 1  << 1  << 1940 << true  << "Scorpio"     << "";
+    QTest::newRow("sexual 1952-02-29")        << int(Sexual)  << "ANN"        << 29 << 2  << 1952 << false << "Taurus"      << "";
+    QTest::newRow("sexual 1941-02-29")        << int(Sexual)  << "ANN"        << 29 << 2  << 1941 << false << "Pisces"      << "";
+    QTest::newRow("love, no first name")      << int(Love)    << " JONES"     << 20 << 1  << 0    << false << "" << "Please Enter Your First Name";
+    QTest::newRow("romance, no last name")    << int(Romance) << "MARY "      << 20 << 1  << 0    << false << "" << "Please Enter Your Last Name";
+    QTest::newRow("lovesign 30 February")     << int(Zodiac)  << "ANN"        << 30 << 2  << 0    << false << "" << "Please Enter Correct Date of Birth!";
+    QTest::newRow("lovesign 31 April")        << int(Zodiac)  << "ANN"        << 31 << 4  << 0    << false << "" << "Please Enter Correct Date of Birth !";
+    QTest::newRow("sexual, no name")          << int(Sexual)  << ""           << 4  << 6  << 0    << false << "" << "Please Enter Your Name";
+    QTest::newRow("sexual 30 February")       << int(Sexual)  << "ANN"        << 30 << 2  << 0    << false << "" << "Please Enter Your Correct Date of Birth!";
+    QTest::newRow("sexual 31 June")           << int(Sexual)  << "ANN"        << 31 << 6  << 0    << false << "" << "Please Enter Your Correct Date of Birth !";
+    // clang-format on
 }
 
-void tst_ResultWindows::signCard()
+// The result stands in for the input window, which stays loaded, and puts its menus on the bar;
+// refused entries give the message and nothing else: no result, no sign stored.
+void tst_ResultWindows::nextFindsTheSign()
 {
-    QFETCH(int, ordinal);
-    QFETCH(QStringList, card);
+    QFETCH(int, button);
+    QFETCH(QString, name);
     QFETCH(int, day);
     QFETCH(int, month);
-    const QString sign = card.first();
+    QFETCH(int, year);
+    QFETCH(bool, byMenu);
+    QFETCH(QString, sign);
+    QFETCH(QString, message);
+    const Shown &shown = Readings[button];
+    frmMDI &mdi = m_desk.mdi();
 
-    // The core.
-    const std::optional<kesto::ZodiacSign> found = kesto::SunSignFromDate(day, month);
-    QVERIFY(found);
-    QCOMPARE(kesto::ordinal(*found), ordinal);
-    const kesto::SignAttributeRow &row = kesto::SignAttributes(*found);
-    QCOMPARE((QStringList {fromView(kesto::displayName(*found)), fromView(row.element),
-                           fromView(row.birthstone), fromView(row.luckyNumber),
-                           fromView(row.luckyDay), fromView(row.compatibility)}),
-             card);
-
-    // kesto-reading, both readings; each profile names its own sign and no other.
-    const QStringList keys = {"sign",        "element",  "birthstone",
-                              "luckyNumber", "luckyDay", "compatibility"};
-    for (const char *reading : {"love", "romance"}) {
-        const QJsonObject json =
-            readingJson({reading, "1990", QString::number(month), QString::number(day), "--json"});
-        QStringList values;
-        for (const QString &key : keys)
-            values << json.value(key).toString();
-        QCOMPARE(values, card);
-        QCOMPARE(json.value("picture").toString(), sign.toLower() + QStringLiteral(".jpg"));
-        QCOMPARE(signsNamed(json.value("profile").toString()), QStringList {sign});
+    *shown.state = QStringLiteral("unchanged");
+    ReadingWindow *input = openReading(mdi, button);
+    QVERIFY(input && fillForm(input, name, day, month, year));
+    ReadingWindow *result =
+        pressNext(mdi, input, byMenu ? QLatin1String(shown.runEntry) : QString());
+    QCOMPARE(m_desk.platform().messages, message.isEmpty() ? QStringList() : QStringList {message});
+    if (!message.isEmpty()) {
+        QVERIFY(!result);
+        QCOMPARE(shownReading(mdi), input);
+        QCOMPARE(*shown.state, QStringLiteral("unchanged"));
+        QCOMPARE(subWindowCount(mdi), 1);
+        return;
     }
+    QVERIFY(result);
+    QCOMPARE(labelText(result, shown.signLabel), sign);
+    QCOMPARE(*shown.state, sign);
+    if (!kesto::isSunSignReading(shown.reading)) {
+        const auto zodiacSign = kesto::signFromDisplayName(sign.toStdString());
+        QCOMPARE(labelText(result, "lblSignDesc"),
+                 toQString(kesto::signDescription(shown.reading, *zodiacSign)));
+    }
+    QVERIFY(!mdi.isWelcomePanelVisible());
+    QCOMPARE(mdi.menuBar()->actions(), result->menuBarActions());
+    QCOMPARE(subWindowCount(mdi), 2);
+}
 
-    // Both result windows, driven from the main window.
-    for (Reading reading : {Love, Romance}) {
-        ReadingWindow *result = readFor(m_desk.mdi(), reading, "MARY JONES", day, month);
-        QVERIFY(result);
-        QCOMPARE(shownCard(result), card);
-        auto *profile = child<QPlainTextEdit>(result, QStringLiteral("txtLoveProfile"));
-        QVERIFY(profile);
-        QCOMPARE(signsNamed(profile->toPlainText()), QStringList {sign});
+void tst_ResultWindows::leavingTheResult_data()
+{
+    QTest::addColumn<int>("button");
+    QTest::addColumn<QString>("how"); // a button of the window, a File entry, or its close box
+    QTest::addColumn<QDate>("date");
+    QTest::addColumn<QString>("sign");
+    QTest::addColumn<QString>("nextDaySign");
+
+    // clang-format off
+    const struct { Button button; const char *tag, *back, *exit; QDate date; const char *sign, *next; } rows[] = {
+        {Love,    "love",     "mnuBack",     "close box", {1990, 8, 20}, "Leo",   "Virgo"},
+        {Romance, "romance",  "mnuBack",     "close box", {1990, 8, 20}, "Leo",   "Virgo"},
+        {Zodiac,  "lovesign", "mnuFileBack", "cmdExit",   {1945, 6, 4},  "Aries", "Taurus"},
+        {Sexual,  "sexual",   "mnuFileBack", "cmdExit",   {1943, 9, 30}, "Libra", "Scorpio"},
+    };
+    // clang-format on
+    for (const auto &row : rows) {
+        for (const char *how : {"cmdBack", row.back, "mnuExit", row.exit}) {
+            QTest::addRow("%s, %s", row.tag, how)
+                << int(row.button) << QString::fromLatin1(how) << row.date << row.sign << row.next;
+        }
     }
 }
 
-void tst_ResultWindows::menuBar_data()
+// Back shows the entries as they were, and Next then builds a fresh result (a sun-sign one on its
+// first tab); Exit shows the welcome panel, the input window staying loaded but hidden.
+void tst_ResultWindows::leavingTheResult()
 {
-    QTest::addColumn<int>("reading");
+    QFETCH(int, button);
+    QFETCH(QString, how);
+    QFETCH(QDate, date);
+    QFETCH(QString, sign);
+    QFETCH(QString, nextDaySign);
+    const Shown &reading = Readings[button];
+    const bool back = how.endsWith(QLatin1String("Back"));
+    frmMDI &mdi = m_desk.mdi();
+
+    QPointer<ReadingWindow> input = openReading(mdi, button);
+    QVERIFY(input && fillForm(input, QStringLiteral("MARY JONES"), 1, 1, date.year()));
+    for (const auto &[day, expected] :
+         {std::pair {date, sign}, std::pair {date.addDays(1), nextDaySign}}) {
+        child<QComboBox>(input, QStringLiteral("cboDate"))->setCurrentIndex(day.day() - 1);
+        child<QComboBox>(input, QStringLiteral("cboMonth"))->setCurrentIndex(day.month() - 1);
+        const QStringList entered = formEntries(input);
+        QPointer<ReadingWindow> shown = pressNext(mdi, input);
+        QVERIFY(shown);
+        QCOMPARE(labelText(shown, reading.signLabel), expected);
+        if (auto *tabs = shown->findChild<QTabWidget *>(QStringLiteral("SSTab1"))) {
+            QCOMPARE(tabs->currentIndex(), 0);
+            tabs->setCurrentIndex(1);
+        }
+
+        if (how.startsWith(QLatin1String("cmd")))
+            QTest::mouseClick(child(shown, how), Qt::LeftButton);
+        else if (how == QLatin1String("close box"))
+            shown->subWindow()->close();
+        else
+            menuEntry(mdi, how)->trigger();
+        QCOMPARE(subWindowCount(mdi), 1);
+        QVERIFY(input && !shown);
+        QCOMPARE(shownReading(mdi), back ? input.get() : nullptr);
+        QCOMPARE(mdi.isWelcomePanelVisible(), !back);
+        QCOMPARE(formEntries(input), entered);
+        QCOMPARE(*reading.state, expected);
+        // The bar holds the menus of the input window, or the main window's own.
+        QVERIFY(menuEntry(mdi, QLatin1String(back ? reading.runEntry : "mkmoney")));
+        if (!back)
+            break;
+    }
+}
+
+void tst_ResultWindows::menuBarAndPages_data()
+{
+    QTest::addColumn<int>("button");
     QTest::addColumn<bool>("result"); // the result window, else the input window
     QTest::addColumn<QStringList>("bar");
 
-    const auto bar = [](const QStringList &file, const char *update, const char *makeMoney) {
-        return QStringList {"&File"} + file
-            + QStringList {"&Help",
-                           "mnuOnline: &Online Help",
-                           "mnuVisit: &Visit Us Online",
-                           "-",
-                           QStringLiteral("mnuUpdate: ") + update,
-                           "-",
-                           "mnuAbout: &About Software",
-                           "mnuDonate: &Donate",
-                           QString::fromLatin1(makeMoney) + ": Make Money &Online"};
+    // clang-format off
+    const auto bar = [](const char *run, const char *update, const char *makeMoney) {
+        return QStringList {"&File", run, "mnuExit: E&xit", "&Help", "mnuOnline: &Online Help",
+                            "mnuVisit: &Visit Us Online", "-", QStringLiteral("mnuUpdate: ") + update, "-",
+                            "mnuAbout: &About Software", "mnuDonate: &Donate", QString(makeMoney) + ": Make Money &Online"};
     };
     const char *updateU = "Check for Software &Update";
     const char *updateC = "&Check for Software Update";
-
     // The sun-sign result windows' Back has no access key; the other two's has.
-    QTest::newRow("frmLoveAstrologyDisplay")
-        << int(Love) << true << bar({"mnuBack: Back", "mnuExit: E&xit"}, updateU, "mnumakemoney");
-    QTest::newRow("frmRomanceAstrologyDisplay")
-        << int(Romance) << true
-        << bar({"mnuBack: Back", "mnuExit: E&xit"}, updateU, "mnumakemoney");
-    QTest::newRow("frmSexualAstrologyDisplay")
-        << int(Sexual) << true
-        << bar({"mnuFileBack: &Back", "mnuExit: E&xit"}, updateC, "mnuMakeMoneyOnline");
-    QTest::newRow("frmZodiacLoveSignDisplay")
-        << int(Zodiac) << true
-        << bar({"mnuFileBack: &Back", "mnuExit: E&xit"}, updateC, "mnuMakeMoneyOnline");
-    QTest::newRow("frmLoveAstrologyMain")
-        << int(Love) << false
-        << bar({"mnuNext: Get My Love Astrology Reading", "mnuExit: E&xit"}, updateC,
-               "mnumakemoney");
-    QTest::newRow("frmRomanceAstrologyMain")
-        << int(Romance) << false
-        << bar({"mnuNext: Get My Romance Astrology Reading", "mnuExit: E&xit"}, updateC,
-               "mnumakemoney");
-    QTest::newRow("frmSexualAstrologyMain")
-        << int(Sexual) << false
-        << bar({"mnuFindSexualitySign: Find My &Sexual Astrology Sign", "mnuExit: E&xit"}, updateU,
-               "mnuMakeMoneyOnline");
-    QTest::newRow("frmZodiacLoveSignMain")
-        << int(Zodiac) << false
-        << bar({"mnuFindLoveSign: Find My Zodiac &Love Sign", "mnuExit: E&xit"}, updateU,
-               "mnuMakeMoneyOnline");
+    QTest::newRow("frmLoveAstrologyDisplay")    << int(Love)    << true  << bar("mnuBack: Back", updateU, "mnumakemoney");
+    QTest::newRow("frmRomanceAstrologyDisplay") << int(Romance) << true  << bar("mnuBack: Back", updateU, "mnumakemoney");
+    QTest::newRow("frmSexualAstrologyDisplay")  << int(Sexual)  << true  << bar("mnuFileBack: &Back", updateC, "mnuMakeMoneyOnline");
+    QTest::newRow("frmZodiacLoveSignDisplay")   << int(Zodiac)  << true  << bar("mnuFileBack: &Back", updateC, "mnuMakeMoneyOnline");
+    QTest::newRow("frmLoveAstrologyMain")       << int(Love)    << false << bar("mnuNext: Get My Love Astrology Reading", updateC, "mnumakemoney");
+    QTest::newRow("frmRomanceAstrologyMain")    << int(Romance) << false << bar("mnuNext: Get My Romance Astrology Reading", updateC, "mnumakemoney");
+    QTest::newRow("frmSexualAstrologyMain")     << int(Sexual)  << false << bar("mnuFindSexualitySign: Find My &Sexual Astrology Sign", updateU, "mnuMakeMoneyOnline");
+    QTest::newRow("frmZodiacLoveSignMain")      << int(Zodiac)  << false << bar("mnuFindLoveSign: Find My Zodiac &Love Sign", updateU, "mnuMakeMoneyOnline");
+    // clang-format on
 }
 
-// The bar the main window shows while the window is active.
-void tst_ResultWindows::menuBar()
+// The bar the main window shows while the window is active; a result window is centred at the
+// top of the area, names every control for assistive technology and opens the maker's pages.
+void tst_ResultWindows::menuBarAndPages()
 {
-    QFETCH(int, reading);
+    QFETCH(int, button);
     QFETCH(bool, result);
     QFETCH(QStringList, bar);
+    frmMDI &mdi = m_desk.mdi();
 
-    ReadingWindow *window = result ? readFor(m_desk.mdi(), reading, "MARY JONES", 1, 1)
-                                   : openReading(m_desk.mdi(), reading);
+    ReadingWindow *window =
+        result ? readFor(mdi, button, "MARY JONES", 1, 1) : openReading(mdi, button);
     QVERIFY(window);
     QCOMPARE(window->objectName(), QString::fromLatin1(QTest::currentDataTag()));
-    QCOMPARE(shownMenuBar(m_desk.mdi()), bar);
+    QCOMPARE(shownMenuBar(mdi), bar);
+    if (!result)
+        return;
+
+    QCOMPARE(window->subWindow()->pos(), QPoint((1280 - window->subWindow()->width()) / 2, 0));
+    for (QWidget *control : window->findChildren<QWidget *>()) {
+        if (qobject_cast<QLabel *>(control) || qobject_cast<QPlainTextEdit *>(control)
+            || qobject_cast<QPushButton *>(control)) {
+            QAccessibleInterface *named = QAccessible::queryAccessibleInterface(control);
+            QVERIFY2(named && !named->text(QAccessible::Name).isEmpty(),
+                     qPrintable(control->objectName()));
+        }
+    }
+
+    for (const QString &page : pageControls(bar.last().section(QLatin1Char(':'), 0, 0))) {
+        const QString control = page.section(QLatin1Char('='), 0, 0);
+        m_desk.platform().opened.clear();
+        if (QLabel *label = window->findChild<QLabel *>(control))
+            QTest::mouseClick(label, Qt::LeftButton);
+        else
+            menuEntry(mdi, control)->trigger();
+        QCOMPARE(control + QLatin1Char('=') + openedPage(m_desk.platform().opened), page);
+    }
+    QCOMPARE(shownReading(mdi), window);
 }
 
 QTEST_MAIN(tst_ResultWindows)
