@@ -8,8 +8,9 @@
 
 #include <functional>
 
-// Stands in for the desktop in tests: records every message and opened address, answers Yes/No
-// questions as told, keeps settings in memory, and fixes today's date and the screen.
+// Stands in for the desktop in tests: records every message, opened address and document dialog,
+// answers questions and dialogs as told, keeps settings in memory, fixes today's date and the
+// screen.
 class FakePlatform : public MessagePrompter,
                      public WebOpener,
                      public SettingsStore,
@@ -21,23 +22,15 @@ public:
     FakePlatform() { m_previous = Platform::install({this, this, this, this, this, this}); }
     ~FakePlatform() override { Platform::install(m_previous); }
 
-    // MessagePrompter
-    void information(QWidget *, const QString &text) override
-    {
-        messages.append(text);
-        if (onMessage)
-            onMessage(text);
-    }
+    void information(QWidget *, const QString &text) override { messages.append(text); }
     bool askYesNo(QWidget *, const QString &text) override
     {
         questions.append(text);
         return answerYes;
     }
 
-    // WebOpener
     void open(const QUrl &address) override { opened.append(address); }
 
-    // SettingsStore
     QString value(const QString &key) override { return settings.value(key); }
     void setValue(const QString &key, const QString &value) override
     {
@@ -46,10 +39,8 @@ public:
     }
     QString storeError() override { return unwritableBecause; }
 
-    // Clock
     QDate today() override { return todayDate; }
 
-    // ScreenMetrics
     QSize screenSize() override { return screen; }
     qreal logicalDpiX() override { return dpi; }
     qreal logicalDpiY() override { return dpi; }
@@ -78,27 +69,23 @@ public:
         opened.clear();
     }
 
-    QStringList messages;
-    QStringList questions;
+    QStringList messages, questions;
     QList<QUrl> opened;
     QMap<QString, QString> settings;
     // When set, the store keeps nothing and gives this as the reason.
     QString unwritableBecause;
     bool answerYes = false;
-    std::function<void(const QString &)> onMessage;
     QDate todayDate {2026, 12, 8};
     QSize screen {1280, 1024};
     qreal dpi = 96;
     struct SaveDialog
     {
-        QString caption;
-        QString proposed;
+        QString caption, proposed;
         QStringList filters;
         QString filter;
     };
     QList<SaveDialog> saveDialogs;
-    QString saveAnswer;
-    QString saveFilterAnswer;
+    QString saveAnswer, saveFilterAnswer;
     int printDialogs = 0;
     bool printAnswer = false;
     std::function<void(QPrinter *)> onPrinter; // sets the printer up as a user would

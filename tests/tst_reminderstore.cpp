@@ -2,7 +2,9 @@
 
 #include "app/QtPlatform.h"
 #include "app/UpdateReminder.h"
+#include "app/WebPages.h"
 
+#include <QDir>
 #include <QFile>
 #include <QLocale>
 #include <QScopeGuard>
@@ -10,8 +12,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-// The update reminder against the real per-user settings store, kept in a temporary folder: the
-// file it writes, and what it makes of that file at the next start, in more than one locale.
+// The update reminder and the per-user settings store it keeps its date in, in a temporary
+// folder: the file it writes, what it makes of that file at the next start in more than one
+// locale, and what it does when the date cannot be kept.
 class tst_ReminderStore : public QObject
 {
     Q_OBJECT
@@ -22,6 +25,8 @@ private slots:
 
     void reminder_data();
     void reminder();
+    void unstorableDateSilencesTheReminder();
+    void storeReportsWhatItCannotKeep();
 
 private:
     std::unique_ptr<QTemporaryDir> m_folder;
@@ -29,32 +34,25 @@ private:
 
 namespace {
 
+const QString Key = QStringLiteral("LastUpdateReminder");
 const QString Question = QStringLiteral(
     "There maybe an update to this software available\rDo you want to check for an update?");
 
-// The file of the program's settings, as it lies in the store's folder.
-QString settingsFile(const QTemporaryDir &folder)
-{
-    return folder.filePath(QStringLiteral("Kesto Astrology Suite.conf"));
-}
-
-QString fileText(const QString &path)
+QByteArray fileBytes(const QString &path)
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return QStringLiteral("(no file %1)").arg(path);
-    return QString::fromUtf8(file.readAll());
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : "(no file)";
 }
 
-bool writeFile(const QString &path, const QString &text)
+bool writeFile(const QString &path, const QByteArray &bytes)
 {
     QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(text.toUtf8()) == text.toUtf8().size();
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
-QString storedLine(const QString &date)
+QByteArray storedLine(const QString &date)
 {
-    return QStringLiteral("[Settings]\nLastUpdateReminder=%1\n").arg(date);
+    return "[Settings]\nLastUpdateReminder=" + date.toUtf8() + '\n';
 }
 
 } // namespace
@@ -64,7 +62,6 @@ void tst_ReminderStore::init()
     m_folder = std::make_unique<QTemporaryDir>();
     QVERIFY(m_folder->isValid());
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_folder->path());
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, m_folder->path());
 }
 
 void tst_ReminderStore::cleanup()
@@ -79,20 +76,21 @@ void tst_ReminderStore::reminder_data()
     QTest::addColumn<QString>("stored"); // the file's date before the start; empty: no file
     QTest::addColumn<bool>("asks");
     QTest::addColumn<QString>("storedAfter");
-
+    const auto row = [](const char *locale, const char *what, const char *stored, bool asks,
+                        const char *after) {
+        QTest::addRow("%s, %s", locale, what) << locale << stored << asks << after;
+    };
     // Today is 8 December 2026.
     for (const char *locale : {"en_US", "de_DE"}) {
-        const auto row = [locale](const char *what, const char *stored, bool asks,
-                                  const char *after) {
-            QTest::addRow("%s, %s", locale, what)
-                << QString::fromLatin1(locale) << stored << asks << QString::fromLatin1(after);
-        };
-        row("first start", "", false, "2026-12-08");
-        row("14 days ago", "2026-11-24", false, "2026-11-24");
-        row("15 days ago", "2026-11-23", true, "2026-12-08");
-        row("14 days ahead", "2026-12-22", false, "2026-12-22");
-        row("15 days ahead", "2026-12-23", true, "2026-12-08");
+        row(locale, "first start", "", false, "2026-12-08");
+        row(locale, "14 days ago", "2026-11-24", false, "2026-11-24");
+        row(locale, "15 days ago", "2026-11-23", true, "2026-12-08");
+        row(locale, "14 days ahead", "2026-12-22", false, "2026-12-22");
+        row(locale, "15 days ahead", "2026-12-23", true, "2026-12-08");
     }
+    // What is not a date counts as none; a short year would read back a century early.
+    row("en_US", "unreadable", "next Tuesday", false, "2026-12-08");
+    row("en_US", "two-digit short date", "12/8/26", false, "2026-12-08");
 }
 
 // One start, then the next starts 14 and 15 days after the date the first one left.
@@ -104,7 +102,7 @@ void tst_ReminderStore::reminder()
     QFETCH(QString, storedAfter);
 
     QLocale::setDefault(QLocale(locale));
-    const QString path = settingsFile(*m_folder);
+    const QString path = m_folder->filePath("Kesto Astrology Suite.conf");
     if (!stored.isEmpty())
         QVERIFY(writeFile(path, storedLine(stored)));
 
@@ -114,21 +112,60 @@ void tst_ReminderStore::reminder()
     const Platform previous = Platform::install({&desktop, &desktop, &store, &desktop, &desktop});
     const auto restore = qScopeGuard([&previous] { Platform::install(previous); });
 
+    desktop.answerYes = true;
     RemindOfUpdate();
     QCOMPARE(desktop.questions, asks ? QStringList {Question} : QStringList {});
-    QCOMPARE(fileText(path), storedLine(storedAfter));
-    QVERIFY(desktop.settings.isEmpty());
+    QCOMPARE(desktop.opened,
+             asks ? QList<QUrl> {webPageAddress(WebPage::DownloadWebPage)} : QList<QUrl> {});
+    QCOMPARE(fileBytes(path), storedLine(storedAfter));
 
-    // The date just kept reads back as itself: nothing for fourteen days, then the question.
-    desktop.questions.clear();
+    // The date just kept reads back as itself: nothing for fourteen days, then the question,
+    // answered No this time, which opens nothing and is remembered as well.
+    desktop.clear();
+    desktop.answerYes = false;
     desktop.todayDate = QDate::fromString(storedAfter, Qt::ISODate).addDays(14);
     RemindOfUpdate();
     QCOMPARE(desktop.questions, QStringList {});
-    QCOMPARE(fileText(path), storedLine(storedAfter));
     desktop.todayDate = desktop.todayDate.addDays(1);
     RemindOfUpdate();
     QCOMPARE(desktop.questions, QStringList {Question});
-    QCOMPARE(fileText(path), storedLine(desktop.todayDate.toString(Qt::ISODate)));
+    QVERIFY(desktop.opened.isEmpty());
+    QCOMPARE(fileBytes(path), storedLine(desktop.todayDate.toString(Qt::ISODate)));
+}
+
+// Asked at every start and never remembered, the question would come start after start: better
+// not at all.
+void tst_ReminderStore::unstorableDateSilencesTheReminder()
+{
+    FakePlatform platform;
+    platform.unwritableBecause = QStringLiteral("/home/u/.config/k.conf cannot be written");
+    platform.answerYes = true;
+    for (const char *stored : {"", "2026-11-23"}) { // first start, 15 days ago
+        platform.settings[Key] = stored;
+        QTest::ignoreMessage(QtWarningMsg,
+                             "kesto-astrology: the update reminder stays silent, as the date of "
+                             "its last question cannot be stored: /home/u/.config/k.conf cannot "
+                             "be written");
+        RemindOfUpdate();
+    }
+    QCOMPARE(platform.questions, QStringList {});
+    QVERIFY(platform.opened.isEmpty());
+}
+
+// A folder in the file's place is reported; a damaged file is written over.
+void tst_ReminderStore::storeReportsWhatItCannotKeep()
+{
+    const QString path = m_folder->filePath("Kesto Astrology Suite.conf");
+    QVERIFY(QDir().mkpath(path));
+    QtSettingsStore store;
+    store.setValue(Key, "2026-12-08");
+    QCOMPARE(store.storeError(), path + " cannot be written");
+
+    QVERIFY(QDir().rmdir(path));
+    QVERIFY(writeFile(path, QByteArray("\x01\xff[[[Settings\n=\n\\\\\\\n\0garbage", 28)));
+    store.setValue(Key, "2026-12-08");
+    QCOMPARE(store.storeError(), QString());
+    QCOMPARE(QtSettingsStore().value(Key), "2026-12-08");
 }
 
 QTEST_MAIN(tst_ReminderStore)
