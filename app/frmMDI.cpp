@@ -28,7 +28,6 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPushButton>
-#include <QSet>
 #include <QSpacerItem>
 #include <QVBoxLayout>
 
@@ -403,14 +402,14 @@ void frmMDI::yieldAccessKeys()
     // Qt sees the reading windows' controls in the main window: a key that two controls carry
     // would only move the focus between them, and a second press could end the program. While a
     // reading window shows, the keys of its controls are its own.
-    QSet<QKeySequence> taken;
+    QList<QKeySequence> taken; // a handful of keys: a list does
     for (QMdiSubWindow *frame : m_mdiArea->subWindowList()) {
         if (!frame->isVisible() || !frame->widget())
             continue;
         for (QWidget *control : frame->widget()->findChildren<QWidget *>()) {
             const QKeySequence key = accessKey(control);
             if (!key.isEmpty() && control->isVisibleTo(frame))
-                taken.insert(key);
+                taken << key;
         }
     }
     for (QAbstractButton *button : centralWidget()->findChildren<QAbstractButton *>()) {

@@ -2,7 +2,7 @@
 #include "readings/love/LoveProfile.h"
 #include "zodiac/ZodiacSign.h"
 
-#include <QHash>
+#include <QMap>
 #include <QRegularExpression>
 #include <QTest>
 
@@ -111,7 +111,7 @@ constexpr const char *Images[] = {
 
 Q_DECLARE_METATYPE(Kind)
 
-class TestTexts : public QObject
+class tst_Texts : public QObject
 {
     Q_OBJECT
 
@@ -127,7 +127,7 @@ private slots:
     void openingsDiffer();
 };
 
-void TestTexts::textStructure_data()
+void tst_Texts::textStructure_data()
 {
     QTest::addColumn<QByteArray>("text");
     QTest::addColumn<int>("length");
@@ -157,7 +157,7 @@ void TestTexts::textStructure_data()
 }
 
 // One plain ASCII line each, as long as written.
-void TestTexts::textStructure()
+void tst_Texts::textStructure()
 {
     QFETCH(QByteArray, text);
     QFETCH(int, length);
@@ -183,7 +183,7 @@ void TestTexts::textStructure()
     }
 }
 
-void TestTexts::loveProfileJoins_data()
+void tst_Texts::loveProfileJoins_data()
 {
     QTest::addColumn<ZodiacSign>("sign");
     for (ZodiacSign sign : AllSigns)
@@ -192,7 +192,7 @@ void TestTexts::loveProfileJoins_data()
 
 // The used pieces come first; as paragraphs they are parted by one empty line, run together
 // they keep exactly one blank between their words.
-void TestTexts::loveProfileJoins()
+void tst_Texts::loveProfileJoins()
 {
     QFETCH(ZodiacSign, sign);
     const Targets &target = Lengths[ordinal(sign) - 1];
@@ -214,7 +214,7 @@ void TestTexts::loveProfileJoins()
     QCOMPARE(QByteArray::fromStdString(LoveProfileText(sign)), QByteArray::fromStdString(composed));
 }
 
-void TestTexts::callsOnlyItsOwnSign_data()
+void tst_Texts::callsOnlyItsOwnSign_data()
 {
     QTest::addColumn<ZodiacSign>("sign");
     QTest::addColumn<Kind>("kind");
@@ -227,7 +227,7 @@ void TestTexts::callsOnlyItsOwnSign_data()
 // Every text calls its sign by name or symbol at least once and never names another sign, so a
 // text filed under the wrong sign cannot go unnoticed. The traits and a profile of a sign are
 // read in one window, so they must not share an image.
-void TestTexts::callsOnlyItsOwnSign()
+void tst_Texts::callsOnlyItsOwnSign()
 {
     QFETCH(ZodiacSign, sign);
     QFETCH(Kind, kind);
@@ -247,7 +247,7 @@ void TestTexts::callsOnlyItsOwnSign()
     }
 }
 
-void TestTexts::stockPhrasing_data()
+void tst_Texts::stockPhrasing_data()
 {
     QTest::addColumn<QString>("pattern");
     QTest::addColumn<QList<Kind>>("kinds");
@@ -279,7 +279,7 @@ void TestTexts::stockPhrasing_data()
 }
 
 // A stock phrase may turn up once at most across the texts it is counted in, some never.
-void TestTexts::stockPhrasing()
+void tst_Texts::stockPhrasing()
 {
     QFETCH(QString, pattern);
     QFETCH(QList<Kind>, kinds);
@@ -301,7 +301,7 @@ void TestTexts::stockPhrasing()
 
 // No two texts open with the same three words once the sign names are set aside, love profile
 // pieces counted each, so no text is another's copy.
-void TestTexts::openingsDiffer()
+void tst_Texts::openingsDiffer()
 {
     QStringList texts;
     for (ZodiacSign sign : AllSigns) {
@@ -314,7 +314,7 @@ void TestTexts::openingsDiffer()
     }
     QCOMPARE(texts.size(), 12 * 5 + 20); // twenty love pieces in all
     static const QRegularExpression Word(QStringLiteral("[A-Za-z'-]+"));
-    QHash<QString, QString> seen;
+    QMap<QString, QString> seen;
     for (QString text : std::as_const(texts)) {
         const QString original = text;
         for (ZodiacSign sign : AllSigns)
@@ -330,5 +330,5 @@ void TestTexts::openingsDiffer()
     }
 }
 
-QTEST_APPLESS_MAIN(TestTexts)
+QTEST_APPLESS_MAIN(tst_Texts)
 #include "tst_texts.moc"
