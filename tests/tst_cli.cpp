@@ -48,7 +48,7 @@ QString qs(std::string_view text)
 
 } // namespace
 
-class TestCli : public QObject
+class tst_Cli : public QObject
 {
     Q_OBJECT
 
@@ -70,7 +70,7 @@ private slots:
 };
 
 // Rows give the arguments as one text, words parted by blanks.
-void TestCli::refusedInput_data()
+void tst_Cli::refusedInput_data()
 {
     QTest::addColumn<QStringList>("args");
     QTest::addColumn<QStringList>("mentions"); // what the message must name
@@ -108,7 +108,7 @@ void TestCli::refusedInput_data()
 }
 
 // One line on standard error, nothing on standard output, status 2.
-void TestCli::refusedInput()
+void tst_Cli::refusedInput()
 {
     QFETCH(QStringList, args);
     QFETCH(QStringList, mentions);
@@ -126,7 +126,7 @@ void TestCli::refusedInput()
         QVERIFY2(result.err.contains(mention), qPrintable(result.err + " lacks " + mention));
 }
 
-void TestCli::readings_data()
+void tst_Cli::readings_data()
 {
     QTest::addColumn<QStringList>("args"); // run as they are and with --json
     QTest::addColumn<QString>("sign");
@@ -155,7 +155,7 @@ void TestCli::readings_data()
     row("sexual 2100", words("sexual 2100 12 31"), "Capricorn", "ephemeris");
 }
 
-void TestCli::readings()
+void tst_Cli::readings()
 {
     QFETCH(QStringList, args);
     QFETCH(QString, sign);
@@ -174,7 +174,7 @@ void TestCli::readings()
     QCOMPARE(text.out.contains("computed from the planets' positions"), source == "ephemeris");
 }
 
-void TestCli::textReadings_data()
+void tst_Cli::textReadings_data()
 {
     QTest::addColumn<QString>("reading");
     QTest::addColumn<int>("month");
@@ -186,7 +186,7 @@ void TestCli::textReadings_data()
 }
 
 // Day 25 of each month gives each sign once; every text is there, wrapped to 78 columns.
-void TestCli::textReadings()
+void tst_Cli::textReadings()
 {
     QFETCH(QString, reading);
     QFETCH(int, month);
@@ -207,7 +207,7 @@ void TestCli::textReadings()
         QVERIFY2(flat.contains(qs(text).simplified()), qPrintable(qs(text).left(40)));
 }
 
-void TestCli::tables_data()
+void tst_Cli::tables_data()
 {
     QTest::addColumn<QString>("table");
     QTest::addColumn<int>("firstYear");
@@ -219,7 +219,7 @@ void TestCli::tables_data()
 
 // A table prints every day number of the reading's own years, as the same years chosen print
 // them; the whole span from 1900 holds them.
-void TestCli::tables()
+void tst_Cli::tables()
 {
     QFETCH(QString, table);
     QFETCH(int, firstYear);
@@ -239,7 +239,7 @@ void TestCli::tables()
 }
 
 // The usage goes to standard output when asked for, to standard error when no command is given.
-void TestCli::help()
+void tst_Cli::help()
 {
     const Run asked = run({"love", "1990", "-h"});
     QCOMPARE(asked.status, ExitSuccess);
@@ -256,7 +256,7 @@ void TestCli::help()
         QVERIFY2(line.size() <= 78, qPrintable(line));
 }
 
-void TestCli::wrapText_data()
+void tst_Cli::wrapText_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("width");
@@ -273,7 +273,7 @@ void TestCli::wrapText_data()
     // clang-format on
 }
 
-void TestCli::wrapText()
+void tst_Cli::wrapText()
 {
     QFETCH(QString, text);
     QFETCH(int, width);
@@ -282,7 +282,7 @@ void TestCli::wrapText()
 }
 
 // Every ASCII character and UTF-8 survive a JSON parser.
-void TestCli::jsonStringRoundTrip()
+void tst_Cli::jsonStringRoundTrip()
 {
     std::string text = "caf\xc3\xa9";
     for (int c = 1; c < 128; ++c)
@@ -294,7 +294,7 @@ void TestCli::jsonStringRoundTrip()
     QCOMPARE(array.at(0).toString(), QString::fromUtf8(text));
 }
 
-void TestCli::quotedArgument_data()
+void tst_Cli::quotedArgument_data()
 {
     QTest::addColumn<QByteArray>("argument");
     QTest::addColumn<QByteArray>("quoted");
@@ -319,7 +319,7 @@ void TestCli::quotedArgument_data()
 }
 
 // No byte that could drive a terminal comes back as it was, and an argument stays short.
-void TestCli::quotedArgument()
+void tst_Cli::quotedArgument()
 {
     QFETCH(QByteArray, argument);
     QFETCH(QByteArray, quoted);
@@ -328,5 +328,5 @@ void TestCli::quotedArgument()
     QCOMPARE(QByteArray::fromStdString(result), quoted);
 }
 
-QTEST_APPLESS_MAIN(TestCli)
+QTEST_APPLESS_MAIN(tst_Cli)
 #include "tst_cli.moc"

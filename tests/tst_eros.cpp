@@ -16,7 +16,7 @@ QString nameOf(std::optional<ZodiacSign> sign)
 
 } // namespace
 
-class TestEros : public QObject
+class tst_Eros : public QObject
 {
     Q_OBJECT
 
@@ -27,7 +27,7 @@ private slots:
     void tableInvariants();
 };
 
-void TestEros::lookup_data()
+void tst_Eros::lookup_data()
 {
     QTest::addColumn<QString>("year");
     QTest::addColumn<QString>("month");
@@ -71,7 +71,7 @@ void TestEros::lookup_data()
     // clang-format on
 }
 
-void TestEros::lookup()
+void tst_Eros::lookup()
 {
     QFETCH(QString, year);
     QFETCH(QString, month);
@@ -83,7 +83,7 @@ void TestEros::lookup()
 
 // The day-by-day index behind the lookup answers its own years only, whatever int it is given
 // (the lookup itself refuses such years before asking it).
-void TestEros::dayIndexYears()
+void tst_Eros::dayIndexYears()
 {
     const SignDayIndex days(erosTable());
     for (int year : {INT_MIN, 1939, 1991, INT_MAX})
@@ -93,7 +93,7 @@ void TestEros::dayIndexYears()
 
 // One row a year; changes in date order on day numbers 1 to 31, each one sign forward or back
 // but for the chart's two jumps. Counts taken from the chart itself.
-void TestEros::tableInvariants()
+void tst_Eros::tableInvariants()
 {
     const auto table = erosTable();
     QCOMPARE(table.size(), std::size_t(51));
@@ -122,5 +122,5 @@ void TestEros::tableInvariants()
     QCOMPARE(jumps, QStringList({"1948-11-17 Virgo>Scorpio", "1980-1-23 Aquarius>Aries"}));
 }
 
-QTEST_APPLESS_MAIN(TestEros)
+QTEST_APPLESS_MAIN(tst_Eros)
 #include "tst_eros.moc"

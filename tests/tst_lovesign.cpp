@@ -69,7 +69,7 @@ QStringList changesOf(std::span<const SignChange> changes)
 
 } // namespace
 
-class TestLoveSign : public QObject
+class tst_LoveSign : public QObject
 {
     Q_OBJECT
 
@@ -82,7 +82,7 @@ private slots:
     void venusStaysNearTheSun();
 };
 
-void TestLoveSign::lookup_data()
+void tst_LoveSign::lookup_data()
 {
     QTest::addColumn<QByteArray>("year");
     QTest::addColumn<QByteArray>("month");
@@ -121,7 +121,7 @@ void TestLoveSign::lookup_data()
     row("huge day", "1930", "January", "99999999999999999999", "(none)");
 }
 
-void TestLoveSign::lookup()
+void tst_LoveSign::lookup()
 {
     QFETCH(QByteArray, year);
     QFETCH(QByteArray, month);
@@ -141,14 +141,14 @@ void TestLoveSign::lookup()
     QCOMPARE(nameOf(found), sign);
 }
 
-void TestLoveSign::knownRows_data()
+void tst_LoveSign::knownRows_data()
 {
     QTest::addColumn<int>("index");
     for (int i = 0; i < int(std::size(KnownRows)); ++i)
         QTest::newRow(QByteArray::number(KnownRows[i].year).constData()) << i;
 }
 
-void TestLoveSign::knownRows()
+void tst_LoveSign::knownRows()
 {
     QFETCH(int, index);
     const KnownRow &known = KnownRows[index];
@@ -163,7 +163,7 @@ void TestLoveSign::knownRows()
 // order, none on 1 January, each one sign forward or back; each row starts with the sign the
 // year before ends with, but for the known breaks. In a year without one, 29 February has the
 // sign of 28 February, except in the three years whose change to the March sign is dated then.
-void TestLoveSign::tableInvariants()
+void tst_LoveSign::tableInvariants()
 {
     const std::span<const SignChangeRow> table = venusTable();
     QCOMPARE(table.size(), std::size_t(83));
@@ -203,7 +203,7 @@ void TestLoveSign::tableInvariants()
 // Venus is never more than 48 degrees from the Sun, so on any real date it stands at most two
 // signs from the Sun's sign. The 1977 row, kept as the reading has always shown it, has every
 // sign one step ahead of the sky; there the bound holds one step back.
-void TestLoveSign::venusStaysNearTheSun()
+void tst_LoveSign::venusStaysNearTheSun()
 {
     QStringList farFromTheSun;
     for (int year = 1930; year <= 2012; ++year) {
@@ -222,5 +222,5 @@ void TestLoveSign::venusStaysNearTheSun()
     QVERIFY2(farFromTheSun.isEmpty(), qPrintable(farFromTheSun.join(QLatin1String("; "))));
 }
 
-QTEST_APPLESS_MAIN(TestLoveSign)
+QTEST_APPLESS_MAIN(tst_LoveSign)
 #include "tst_lovesign.moc"

@@ -27,7 +27,7 @@ using Integrator = Rkf78<Vec3 (*)(double, const Vec3 &, const Vec3 &)>;
 
 } // namespace
 
-class TestOrbitIntegrator : public QObject
+class tst_OrbitIntegrator : public QObject
 {
     Q_OBJECT
 
@@ -38,7 +38,7 @@ private slots:
     void elementsGiveTheOrbitTheyDescribe();
 };
 
-void TestOrbitIntegrator::followsKeplerForwardAndBack_data()
+void tst_OrbitIntegrator::followsKeplerForwardAndBack_data()
 {
     QTest::addColumn<double>("span");
     QTest::addColumn<double>("tolerance");
@@ -49,7 +49,7 @@ void TestOrbitIntegrator::followsKeplerForwardAndBack_data()
     QTest::newRow("forward, loose") << 1600.0 << 1e-10 << 100.0;
 }
 
-void TestOrbitIntegrator::followsKeplerForwardAndBack()
+void tst_OrbitIntegrator::followsKeplerForwardAndBack()
 {
     QFETCH(double, span);
     QFETCH(double, tolerance);
@@ -66,7 +66,7 @@ void TestOrbitIntegrator::followsKeplerForwardAndBack()
     QVERIFY(norm(back.v - start.v) * AuKm < 2 * limitKm);
 }
 
-void TestOrbitIntegrator::interpolatesBetweenSteps()
+void tst_OrbitIntegrator::interpolatesBetweenSteps()
 {
     Integrator integrator(&kepler, 1e-13);
     std::vector<Node> nodes;
@@ -84,7 +84,7 @@ void TestOrbitIntegrator::interpolatesBetweenSteps()
     QVERIFY_THROWS_EXCEPTION(std::out_of_range, interpolate(nodes, -400.5));
 }
 
-void TestOrbitIntegrator::elementsGiveTheOrbitTheyDescribe()
+void tst_OrbitIntegrator::elementsGiveTheOrbitTheyDescribe()
 {
     const State s = stateFromElements(Eros, SunGm);
     // Vis-viva gives back the semi-major axis; the angular momentum the inclination.
@@ -99,5 +99,5 @@ void TestOrbitIntegrator::elementsGiveTheOrbitTheyDescribe()
     QVERIFY(std::abs(r - Eros.a * (1 - Eros.e)) < 0.001);
 }
 
-QTEST_APPLESS_MAIN(TestOrbitIntegrator)
+QTEST_APPLESS_MAIN(tst_OrbitIntegrator)
 #include "tst_orbitintegrator.moc"

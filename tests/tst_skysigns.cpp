@@ -25,7 +25,7 @@ int stepBetween(ZodiacSign from, ZodiacSign to)
 
 } // namespace
 
-class TestSkySigns : public QObject
+class tst_SkySigns : public QObject
 {
     Q_OBJECT
 
@@ -37,7 +37,7 @@ private slots:
     void computedRows();
 };
 
-void TestSkySigns::seams_data()
+void tst_SkySigns::seams_data()
 {
     QTest::addColumn<AnyYearLookup>("lookup");
     QTest::addColumn<int>("year");
@@ -71,7 +71,7 @@ void TestSkySigns::seams_data()
     row("eros", 1980, 1, 22, Aquarius, Table);
 }
 
-void TestSkySigns::seams()
+void tst_SkySigns::seams()
 {
     QFETCH(AnyYearLookup, lookup);
     QFETCH(int, year);
@@ -86,7 +86,7 @@ void TestSkySigns::seams()
 }
 
 // Nothing outside 1900 to 2100, months 1 to 12 and day numbers 1 to 31.
-void TestSkySigns::outsideTheRange()
+void tst_SkySigns::outsideTheRange()
 {
     const int dates[][3] = {{1899, 12, 31}, {2101, 1, 1}, {1950, 0, 1},
                             {1950, 13, 1},  {2050, 5, 0}, {2050, 5, 32}};
@@ -97,7 +97,7 @@ void TestSkySigns::outsideTheRange()
     }
 }
 
-void TestSkySigns::computedRows_data()
+void tst_SkySigns::computedRows_data()
 {
     QTest::addColumn<AnyYearRow>("row");
     QTest::addColumn<SkyTable>("sky");
@@ -115,7 +115,7 @@ void TestSkySigns::computedRows_data()
 
 // Every year from 1900 to 2100 has its row, from the table within the table's years and computed
 // outside them; the computed rows and their joins to the tables are held to the sky.
-void TestSkySigns::computedRows()
+void tst_SkySigns::computedRows()
 {
     QFETCH(AnyYearRow, row);
     QFETCH(SkyTable, sky);
@@ -168,5 +168,5 @@ void TestSkySigns::computedRows()
     }
 }
 
-QTEST_APPLESS_MAIN(TestSkySigns)
+QTEST_APPLESS_MAIN(tst_SkySigns)
 #include "tst_skysigns.moc"

@@ -18,7 +18,7 @@ QString boxText(QWidget *window, const char *name)
 } // namespace
 
 // Love and Romance Astrology: the card and profile each sign shows, and the look of the window.
-class TestSunSignReading : public QObject
+class tst_SunSignReading : public QObject
 {
     Q_OBJECT
 
@@ -37,7 +37,7 @@ private:
 
 // Each sign's values as the program must show them, written out here rather than read from the
 // program's own tables, so that a changed value there fails.
-void TestSunSignReading::signCard_data()
+void tst_SunSignReading::signCard_data()
 {
     QTest::addColumn<QStringList>("card"); // sign, element, birthstone, number, day, compatibility
     QTest::addColumn<int>("day");          // a birth date under the sign
@@ -59,7 +59,7 @@ void TestSunSignReading::signCard_data()
 }
 
 // Both readings show the same card and picture, each with its own profile.
-void TestSunSignReading::signCard()
+void tst_SunSignReading::signCard()
 {
     QFETCH(QStringList, card);
     QFETCH(int, day);
@@ -89,7 +89,7 @@ void TestSunSignReading::signCard()
     }
 }
 
-void TestSunSignReading::windowLook_data()
+void tst_SunSignReading::windowLook_data()
 {
     QTest::addColumn<int>("button");
     QTest::addColumn<QStringList>("captions"); // the window, its two tabs, the profile's heading
@@ -104,7 +104,7 @@ void TestSunSignReading::windowLook_data()
     // clang-format on
 }
 
-void TestSunSignReading::windowLook()
+void tst_SunSignReading::windowLook()
 {
     QFETCH(int, button);
     QFETCH(QStringList, captions);
@@ -129,5 +129,5 @@ void TestSunSignReading::windowLook()
     QCOMPARE(coBrand->palette().color(QPalette::Window), band);
 }
 
-QTEST_MAIN(TestSunSignReading)
+QTEST_MAIN(tst_SunSignReading)
 #include "tst_sunsignreading.moc"

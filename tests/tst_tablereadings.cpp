@@ -9,7 +9,7 @@ using namespace GuiTest;
 
 // Zodiac Love Sign and Sexual Astrology: the look of their result windows and what the Zodiac
 // Love Sign window does with a sign it does not know.
-class TestTableReadings : public QObject
+class tst_TableReadings : public QObject
 {
     Q_OBJECT
 
@@ -25,7 +25,7 @@ private:
     Desktop m_desk;
 };
 
-void TestTableReadings::windowLook_data()
+void tst_TableReadings::windowLook_data()
 {
     QTest::addColumn<int>("button");
     QTest::addColumn<QString>("caption");
@@ -38,7 +38,7 @@ void TestTableReadings::windowLook_data()
                             << "lblSexualitySign" << QColor(224, 224, 224) << QColor(192, 192, 192);
 }
 
-void TestTableReadings::windowLook()
+void tst_TableReadings::windowLook()
 {
     QFETCH(int, button);
     QFETCH(QString, caption);
@@ -60,7 +60,7 @@ void TestTableReadings::windowLook()
 
 // A fresh Zodiac Love Sign window describes Cancer; a name outside the twelve (only a date
 // outside the table could give one) changes the sign shown but not the description.
-void TestTableReadings::unknownSignKeepsTheDescription()
+void tst_TableReadings::unknownSignKeepsTheDescription()
 {
     ReadingWindow *input = openReading(m_desk.mdi(), 3);
     QVERIFY(input);
@@ -77,5 +77,5 @@ void TestTableReadings::unknownSignKeepsTheDescription()
     QCOMPARE(shownReading(m_desk.mdi()), result);
 }
 
-QTEST_MAIN(TestTableReadings)
+QTEST_MAIN(tst_TableReadings)
 #include "tst_tablereadings.moc"

@@ -22,7 +22,7 @@ QString nameOf(std::optional<ZodiacSign> sign)
 
 } // namespace
 
-class TestZodiac : public QObject
+class tst_Zodiac : public QObject
 {
     Q_OBJECT
 
@@ -32,7 +32,7 @@ private slots:
     void signNames();
 };
 
-void TestZodiac::sunSignFromDate_data()
+void tst_Zodiac::sunSignFromDate_data()
 {
     QTest::addColumn<int>("day");
     QTest::addColumn<int>("month");
@@ -59,7 +59,7 @@ void TestZodiac::sunSignFromDate_data()
     QTest::newRow("negative month") << 31 << -1 << "(none)";
 }
 
-void TestZodiac::sunSignFromDate()
+void tst_Zodiac::sunSignFromDate()
 {
     QFETCH(int, day);
     QFETCH(int, month);
@@ -68,7 +68,7 @@ void TestZodiac::sunSignFromDate()
 }
 
 // Names, ordinals, picture keys and steps round the zodiac agree for every sign.
-void TestZodiac::signNames()
+void tst_Zodiac::signNames()
 {
     for (int i = 0; i < 12; ++i) {
         const ZodiacSign sign = AllSigns[std::size_t(i)];
@@ -90,5 +90,5 @@ void TestZodiac::signNames()
     QVERIFY(!signFromOrdinal(13));
 }
 
-QTEST_APPLESS_MAIN(TestZodiac)
+QTEST_APPLESS_MAIN(tst_Zodiac)
 #include "tst_zodiac.moc"
