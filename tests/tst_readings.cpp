@@ -1,6 +1,9 @@
 #include "readings/Readings.h"
 #include "zodiac/DateText.h"
 
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QtTest>
 
 using namespace kesto;
@@ -12,9 +15,65 @@ class tst_Readings : public QObject
     Q_OBJECT
 
 private slots:
+    void matchesTheCommandLine_data();
+    void matchesTheCommandLine();
     void entriesAgree_data();
     void entriesAgree();
 };
+
+void tst_Readings::matchesTheCommandLine_data()
+{
+    QTest::addColumn<int>("reading");
+    QTest::addColumn<QList<int>>("date"); // year, month, day
+    QTest::addColumn<QString>("file");
+    QTest::newRow("love 31 February")
+        << int(Reading::LoveAstrology) << QList {1990, 2, 31} << "love-1990-02-31.json";
+    QTest::newRow("romance") << int(Reading::RomanceAstrology) << QList {1985, 3, 21}
+                             << "romance-1985-03-21.json";
+    QTest::newRow("sexual, table")
+        << int(Reading::SexualAstrology) << QList {1940, 1, 1} << "sexual-1940-01-01.json";
+    QTest::newRow("sexual, computed")
+        << int(Reading::SexualAstrology) << QList {2000, 1, 1} << "sexual-2000-01-01.json";
+}
+
+// What kesto-reading has always printed (its expected outputs), read through the core alone.
+void tst_Readings::matchesTheCommandLine()
+{
+    QFETCH(int, reading);
+    QFETCH(QList<int>, date);
+    QFETCH(QString, file);
+    QFile json(QStringLiteral(KESTO_CLI_EXPECTED_DIR "/") + file);
+    QVERIFY(json.open(QIODevice::ReadOnly));
+    const QJsonObject expected = QJsonDocument::fromJson(json.readAll()).object();
+    const auto qs = [](std::string_view text) { return QString::fromUtf8(text); };
+
+    const Reading kind = Reading(reading);
+    const BirthDate birth {date[0], date[1], date[2]};
+    const std::optional<SourcedSign> found = findReadingSignAnyYear(kind, birth);
+    QVERIFY(found);
+    QCOMPARE(qs(displayName(found->sign)), expected["sign"].toString());
+    if (!isSunSignReading(kind)) {
+        QCOMPARE(found->source == SignSource::Ephemeris ? "ephemeris" : "table",
+                 expected["source"].toString());
+        QCOMPARE(qs(signDescription(kind, found->sign)), expected["description"].toString());
+        return;
+    }
+    const SunSignCard card = sunSignCard(kind, found->sign);
+    const QStringList shown = {qs(card.attributes.element),
+                               qs(card.attributes.birthstone),
+                               qs(card.attributes.luckyNumber),
+                               qs(card.attributes.luckyDay),
+                               qs(card.attributes.compatibility),
+                               qs(card.traits.positive),
+                               qs(card.traits.negative),
+                               qs(card.profile),
+                               qs(card.picture)};
+    QStringList printed;
+    for (const char *key : {"element", "birthstone", "luckyNumber", "luckyDay", "compatibility",
+                            "positiveTraits", "negativeTraits", "profile", "picture"})
+        printed << expected[QLatin1String(key)].toString();
+    QCOMPARE(shown, printed);
+}
 
 void tst_Readings::entriesAgree_data()
 {
