@@ -68,16 +68,6 @@ const ReadingCommand *findReadingCommand(std::string_view name)
     return nullptr;
 }
 
-std::string dateText(const BirthDate &date)
-{
-    std::string text = std::to_string(date.day);
-    text += ' ';
-    text += monthName(date.month);
-    text += ' ';
-    text += std::to_string(date.year);
-    return text;
-}
-
 // Checks YEAR MONTH DAY as the reading's input window would let them through.
 std::optional<BirthDate> parseBirthDate(const ReadingCommand &command,
                                         std::span<const std::string_view> operands,

@@ -93,8 +93,7 @@ std::string ReadingText::joined() const
 
 std::string ReadingDocument::dateText() const
 {
-    return std::to_string(date.day) + ' ' + std::string(monthName(date.month)) + ' '
-        + std::to_string(date.year);
+    return kesto::dateText(date);
 }
 
 std::string ReadingDocument::personLine() const

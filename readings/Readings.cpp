@@ -22,6 +22,12 @@ std::optional<ZodiacSign> tableSign(std::span<const SignChangeRow> table, const 
 
 } // namespace
 
+std::string dateText(const BirthDate &date)
+{
+    return std::to_string(date.day) + ' ' + std::string(monthName(date.month)) + ' '
+        + std::to_string(date.year);
+}
+
 std::string_view readingTitle(Reading reading)
 {
     switch (reading) {

@@ -21,6 +21,9 @@ struct BirthDate
     int day = 0;   // 1..31; the readings take every day number in every month
 };
 
+// "20 January 1990"
+std::string dateText(const BirthDate &date);
+
 // "Love Astrology", "Romance Astrology", "Sexual Astrology", "Zodiac Love Sign"
 std::string_view readingTitle(Reading reading);
 
