@@ -84,7 +84,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     if (status == kesto::ExitSuccess) {
         KESTO_FUZZ_CHECK(messages.empty());
         KESTO_FUZZ_CHECK(!output.empty() && output.back() == '\n');
-        if (hasWord(args, "--json") && !hasWord(args, "--help") && !hasWord(args, "-h"))
+        // --help and --version answer alone, whatever else the line asks for.
+        const bool answersAlone =
+            hasWord(args, "--help") || hasWord(args, "-h") || hasWord(args, "--version");
+        if (hasWord(args, "--json") && !answersAlone)
             KESTO_FUZZ_CHECK(isFlatJsonObject(output));
     } else {
         KESTO_FUZZ_CHECK(output.empty());
