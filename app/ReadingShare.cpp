@@ -4,7 +4,6 @@
 #include "Platform.h"
 #include "QtText.h"
 #include "ReadingPage.h"
-#include "ResultWindow.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -35,9 +34,10 @@ const QMarginsF PageMargins(18, 18, 18, 18); // millimetres
 
 } // namespace
 
-ReadingShare::ReadingShare(ResultWindow *window)
+ReadingShare::ReadingShare(QWidget *window, std::function<std::optional<SharedReading>()> reading)
     : QObject(window)
     , m_window(window)
+    , m_reading(std::move(reading))
     , m_menu(new QMenu(window))
 {
     setObjectName(QStringLiteral("ReadingShare"));
@@ -118,7 +118,7 @@ bool ReadingShare::eventFilter(QObject *watched, QEvent *event)
 
 void ReadingShare::showMenu(const QPoint &globalPos)
 {
-    const bool filled = m_window->readingDocument().has_value();
+    const bool filled = m_reading().has_value();
     for (QAction *action : m_menu->actions())
         action->setEnabled(filled);
     m_menu->popup(globalPos);
@@ -128,26 +128,26 @@ void ReadingShare::showMenu(const QPoint &globalPos)
 
 void ReadingShare::copyReading()
 {
-    const std::optional<kesto::ReadingDocument> document = m_window->readingDocument();
-    if (!document)
+    const std::optional<SharedReading> reading = m_reading();
+    if (!reading)
         return;
     auto *data = new QMimeData;
-    data->setText(toQString(kesto::readingPlainText(*document)));
-    data->setHtml(ReadingPage(*document, m_window->signPicture()).portableHtml());
+    data->setText(toQString(kesto::readingPlainText(reading->document)));
+    data->setHtml(ReadingPage(reading->document, reading->signPicture).portableHtml());
     QGuiApplication::clipboard()->setMimeData(data);
 }
 
 void ReadingShare::saveReadingAs()
 {
-    const std::optional<kesto::ReadingDocument> document = m_window->readingDocument();
+    const std::optional<SharedReading> reading = m_reading();
     Platform &platform = Platform::current();
-    if (!document || !platform.dialogs)
+    if (!reading || !platform.dialogs)
         return;
     QString folder = platform.settings ? platform.settings->value(FolderKey) : QString();
     if (folder.isEmpty() || !QFileInfo(folder).isDir())
         folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    const QString proposed = QDir(folder).filePath(toQString(kesto::readingFileName(*document))
-                                                   + QStringLiteral(".pdf"));
+    const QString proposed = QDir(folder).filePath(
+        toQString(kesto::readingFileName(reading->document)) + QStringLiteral(".pdf"));
     QString filter = PdfFilter;
     QString path =
         platform.dialogs->saveFileName(m_window, QStringLiteral("Save Reading As"), proposed,
@@ -164,7 +164,7 @@ void ReadingShare::saveReadingAs()
         path += QLatin1Char('.') + format;
     }
     QString error;
-    if (!save(path, format, &error)) {
+    if (!save(*reading, path, format, &error)) {
         if (platform.prompter) {
             platform.prompter->information(
                 m_window,
@@ -177,9 +177,9 @@ void ReadingShare::saveReadingAs()
         platform.settings->setValue(FolderKey, QFileInfo(path).absolutePath());
 }
 
-bool ReadingShare::save(const QString &path, const QString &format, QString *error) const
+bool ReadingShare::save(const SharedReading &reading, const QString &path, const QString &format,
+                        QString *error) const
 {
-    const kesto::ReadingDocument document = *m_window->readingDocument();
     // Written beside the chosen name first and renamed at the end, so a failure leaves nothing
     // half-written under that name.
     QSaveFile file(path);
@@ -194,11 +194,11 @@ bool ReadingShare::save(const QString &path, const QString &format, QString *err
         writer.setPageMargins(PageMargins, QPageLayout::Millimeter);
         writer.setTitle(QFileInfo(path).completeBaseName());
         writer.setCreator(AppInfo::titleWithVersion());
-        written = ReadingPage(document, m_window->signPicture()).paint(&writer);
+        written = ReadingPage(reading.document, reading.signPicture).paint(&writer);
     } else if (format == QLatin1String("png")) {
         written = m_window->grab().save(&file, "PNG");
     } else {
-        const QByteArray text = toQString(kesto::readingPlainText(document)).toUtf8();
+        const QByteArray text = toQString(kesto::readingPlainText(reading.document)).toUtf8();
         written = file.write(text) == text.size();
     }
     if (!written) {
@@ -217,18 +217,18 @@ bool ReadingShare::save(const QString &path, const QString &format, QString *err
 
 void ReadingShare::printReading()
 {
-    const std::optional<kesto::ReadingDocument> document = m_window->readingDocument();
+    const std::optional<SharedReading> reading = m_reading();
     Platform &platform = Platform::current();
-    if (!document || !platform.dialogs)
+    if (!reading || !platform.dialogs)
         return;
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageSize(QPageSize(ReadingPage::paperFor(QLocale::system())));
     printer.setPageMargins(PageMargins, QPageLayout::Millimeter);
-    printer.setDocName(toQString(kesto::readingFileName(*document)));
+    printer.setDocName(toQString(kesto::readingFileName(reading->document)));
     printer.setCreator(AppInfo::titleWithVersion());
     if (!platform.dialogs->choosePrinter(m_window, &printer))
         return;
-    if (!ReadingPage(*document, m_window->signPicture()).paint(&printer) && platform.prompter)
+    if (!ReadingPage(reading->document, reading->signPicture).paint(&printer) && platform.prompter)
         platform.prompter->information(m_window,
                                        QStringLiteral("Your reading could not be printed."));
 }

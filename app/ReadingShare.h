@@ -1,12 +1,24 @@
 #pragma once
 
+#include "readings/ReadingDocument.h"
+
 #include <QKeySequence>
 #include <QObject>
+#include <QPixmap>
+
+#include <functional>
+#include <optional>
 
 class QAction;
 class QMenu;
 class QPoint;
-class ResultWindow;
+
+// What a window shares: its finished reading and the sign picture shown with it.
+struct SharedReading
+{
+    kesto::ReadingDocument document;
+    QPixmap signPicture;
+};
 
 // Keeping and sharing the reading of a result window: a context menu on the whole window (right
 // click, the Menu key, Shift+F10) and the platform's Copy, Save and Print keys while the window
@@ -16,7 +28,8 @@ class ReadingShare : public QObject
     Q_OBJECT
 
 public:
-    explicit ReadingShare(ResultWindow *window);
+    // `reading` answers what `window` shows now, or nothing while it shows no reading.
+    ReadingShare(QWidget *window, std::function<std::optional<SharedReading>()> reading);
 
     // The reading on the clipboard, as plain text and as HTML with the sign picture.
     void copyReading();
@@ -34,8 +47,10 @@ private:
     QAction *addCommand(const QString &name, const QString &text, QKeySequence::StandardKey key);
     void watchChildren();
     void showMenu(const QPoint &globalPos);
-    bool save(const QString &path, const QString &format, QString *error) const;
+    bool save(const SharedReading &reading, const QString &path, const QString &format,
+              QString *error) const;
 
-    ResultWindow *m_window;
+    QWidget *m_window;
+    std::function<std::optional<SharedReading>()> m_reading;
     QMenu *m_menu;
 };

@@ -6,12 +6,11 @@
 ResultWindow::ResultWindow(QWidget *parent)
     : ReadingWindow(parent)
 {
-    new ReadingShare(this);
-}
-
-std::optional<kesto::ReadingDocument> ResultWindow::readingDocument() const
-{
-    return m_document;
+    new ReadingShare(this, [this]() -> std::optional<SharedReading> {
+        if (!m_document)
+            return std::nullopt;
+        return SharedReading {*m_document, m_signPicture};
+    });
 }
 
 void ResultWindow::keepReading(kesto::Reading reading, const BirthData &data,

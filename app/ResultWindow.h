@@ -21,11 +21,6 @@ public:
     // `signPicture` is the sun-sign picture from the input window's own list, or empty.
     virtual void fillReading(const BirthData &data, const QPixmap &signPicture) = 0;
 
-    // The reading the window shows, for copying, saving and printing; nothing before it has been
-    // filled, or when the sign it shows is none of the twelve.
-    std::optional<kesto::ReadingDocument> readingDocument() const;
-    QPixmap signPicture() const { return m_signPicture; }
-
 signals:
     void backRequested();
 
@@ -35,6 +30,8 @@ protected:
     void keepReading(kesto::Reading reading, const BirthData &data, const QPixmap &signPicture);
 
 private:
+    // The reading the window shows, for copying, saving and printing; nothing before it has been
+    // filled, or when the sign it shows is none of the twelve.
     std::optional<kesto::ReadingDocument> m_document;
     QPixmap m_signPicture;
 };
