@@ -1,8 +1,8 @@
 #include "AppStartup.h"
 
-#include "Platform.h"
 #include "UpdateReminder.h"
 #include "frmMDI.h"
+#include "gui/Platform.h"
 
 #include <QDebug>
 

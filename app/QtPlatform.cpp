@@ -1,6 +1,6 @@
 #include "QtPlatform.h"
 
-#include "AppInfo.h"
+#include "gui/AppInfo.h"
 
 #include <QDesktopServices>
 #include <QFileDialog>

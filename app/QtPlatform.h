@@ -1,7 +1,7 @@
 #pragma once
 
 #include "LockFileInstanceGuard.h"
-#include "Platform.h"
+#include "gui/Platform.h"
 
 // The desktop services as Qt provides them.
 

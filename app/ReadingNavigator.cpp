@@ -1,7 +1,7 @@
 #include "ReadingNavigator.h"
 
-#include "ReadingWindow.h"
-#include "Twips.h"
+#include "gui/ReadingWindow.h"
+#include "gui/Twips.h"
 
 #include <QMdiArea>
 #include <QMdiSubWindow>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ReadingWindowId.h"
+#include "gui/ReadingWindowId.h"
 
 #include <QObject>
 #include <QPointer>

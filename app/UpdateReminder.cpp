@@ -1,7 +1,7 @@
 #include "UpdateReminder.h"
 
-#include "Platform.h"
-#include "WebPages.h"
+#include "gui/Platform.h"
+#include "gui/WebPages.h"
 
 #include <QDebug>
 

@@ -1,9 +1,9 @@
 #include "frmDonate.h"
 
-#include "AppInfo.h"
-#include "Look.h"
-#include "Twips.h"
-#include "WebPages.h"
+#include "gui/AppInfo.h"
+#include "gui/Look.h"
+#include "gui/Twips.h"
+#include "gui/WebPages.h"
 
 #include <QLabel>
 #include <QListWidget>

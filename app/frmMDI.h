@@ -1,8 +1,8 @@
 #pragma once
 
-#include "LeftClick.h"
 #include "ReadingNavigator.h"
-#include "ReadingWindowId.h"
+#include "gui/LeftClick.h"
+#include "gui/ReadingWindowId.h"
 
 #include <QMainWindow>
 

@@ -1,9 +1,9 @@
 #include "AppStartup.h"
 #include "CommandLine.h"
 #include "KestoVersion.h"
-#include "Look.h"
 #include "QtPlatform.h"
 #include "frmMDI.h"
+#include "gui/Look.h"
 
 #include <QApplication>
 #include <QIcon>

@@ -10,8 +10,8 @@
 
 #include "tests/FakePlatform.h"
 
-#include "app/ReadingWindow.h"
 #include "app/frmMDI.h"
+#include "gui/ReadingWindow.h"
 
 #include <QApplication>
 #include <QComboBox>

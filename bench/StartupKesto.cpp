@@ -5,13 +5,13 @@
 #include "FirstPaintProbe.h"
 
 #include "app/AppStartup.h"
-#include "app/Look.h"
 #include "app/QtPlatform.h"
 #include "app/frmMDI.h"
+#include "gui/Look.h"
 
 #include <QApplication>
 #include <QDir>
-#include <QHash>
+#include <QMap>
 #include <QScreen>
 
 #include <unistd.h>
@@ -25,7 +25,7 @@ public:
     void setValue(const QString &key, const QString &value) override { m_values[key] = value; }
 
 private:
-    QHash<QString, QString> m_values;
+    QMap<QString, QString> m_values; // QHash trips a false allocation warning in optimised builds
 };
 
 // QtPlatform with the settings store swapped for the one in memory.

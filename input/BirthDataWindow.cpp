@@ -1,14 +1,14 @@
 #include "BirthDataWindow.h"
 
 #include "NameField.h"
-#include "app/Banners.h"
-#include "app/ClickableLabel.h"
-#include "app/Look.h"
-#include "app/Platform.h"
-#include "app/QtText.h"
-#include "app/ReadingState.h"
-#include "app/Twips.h"
-#include "app/WebPages.h"
+#include "gui/Banners.h"
+#include "gui/ClickableLabel.h"
+#include "gui/Look.h"
+#include "gui/Platform.h"
+#include "gui/QtText.h"
+#include "gui/Twips.h"
+#include "gui/WebPages.h"
+#include "readings/ReadingState.h"
 #include "zodiac/DateText.h"
 
 #include <QComboBox>

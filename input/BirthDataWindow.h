@@ -1,9 +1,9 @@
 #pragma once
 
-#include "app/BirthData.h"
-#include "app/ReadingWindow.h"
-#include "app/WindowMenus.h"
-#include "input/BirthDataRules.h"
+#include "BirthDataRules.h"
+#include "gui/ReadingWindow.h"
+#include "gui/WindowMenus.h"
+#include "readings/BirthData.h"
 
 #include <QColor>
 #include <QPixmap>

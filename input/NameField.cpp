@@ -1,7 +1,7 @@
 #include "NameField.h"
 
-#include "app/Platform.h"
-#include "app/QtText.h"
+#include "gui/Platform.h"
+#include "gui/QtText.h"
 
 #include <QKeyEvent>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "input/BirthDataRules.h"
+#include "BirthDataRules.h"
 
 #include <QLineEdit>
 

@@ -1,6 +1,6 @@
 #include "SignPictureList.h"
 
-#include "app/QtText.h"
+#include "gui/QtText.h"
 #include "zodiac/ZodiacSign.h"
 
 // The pictures are compiled into the GUI library, which is static: their registration must be

@@ -2,7 +2,7 @@
 
 #include "BirthDataWindow.h"
 #include "SignPictureList.h"
-#include "app/ReadingWindowId.h"
+#include "gui/ReadingWindowId.h"
 
 // The input window of the Love Astrology reading.
 class frmLoveAstrologyMain : public BirthDataWindow

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "BirthDataWindow.h"
-#include "app/ReadingWindowId.h"
+#include "gui/ReadingWindowId.h"
 
 // The input window of the Sexual Astrology reading.
 class frmSexualAstrologyMain : public BirthDataWindow

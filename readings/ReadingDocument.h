@@ -1,8 +1,8 @@
 #pragma once
 
-#include "readings/Reading.h"
-#include "readings/Readings.h"
-#include "readings/SkySigns.h"
+#include "Reading.h"
+#include "Readings.h"
+#include "SkySigns.h"
 #include "zodiac/ZodiacSign.h"
 
 #include <string>

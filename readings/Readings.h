@@ -1,8 +1,8 @@
 #pragma once
 
+#include "Reading.h"
+#include "SkySigns.h"
 #include "assets/texts/ReadingTexts.h"
-#include "readings/Reading.h"
-#include "readings/SkySigns.h"
 #include "zodiac/SignAttributes.h"
 #include "zodiac/ZodiacSign.h"
 

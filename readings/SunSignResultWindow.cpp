@@ -1,13 +1,13 @@
 #include "SunSignResultWindow.h"
 
-#include "app/Banners.h"
-#include "app/ClickableLabel.h"
-#include "app/Look.h"
-#include "app/QtText.h"
-#include "app/ReadingState.h"
-#include "app/Twips.h"
-#include "app/WindowMenus.h"
-#include "readings/Readings.h"
+#include "ReadingState.h"
+#include "Readings.h"
+#include "gui/Banners.h"
+#include "gui/ClickableLabel.h"
+#include "gui/Look.h"
+#include "gui/QtText.h"
+#include "gui/Twips.h"
+#include "gui/WindowMenus.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/ResultWindow.h"
-#include "readings/Reading.h"
+#include "Reading.h"
+#include "ResultWindow.h"
 
 #include <QColor>
 

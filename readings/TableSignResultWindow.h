@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/Banners.h"
-#include "app/ResultWindow.h"
-#include "readings/Reading.h"
+#include "Reading.h"
+#include "ResultWindow.h"
+#include "gui/Banners.h"
 #include "zodiac/ZodiacSign.h"
 
 #include <QColor>

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "FakePlatform.h"
-#include "app/ReadingWindow.h"
-#include "app/WebPages.h"
 #include "app/frmMDI.h"
+#include "gui/ReadingWindow.h"
+#include "gui/WebPages.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,10 +1,10 @@
 #include "FakePlatform.h"
 #include "GuiTestSupport.h"
 
-#include "app/ClickableLabel.h"
-#include "app/WebPages.h"
-#include "app/frmAbout.h"
 #include "app/frmDonate.h"
+#include "gui/ClickableLabel.h"
+#include "gui/WebPages.h"
+#include "gui/frmAbout.h"
 #include "input/frmLoveAstrologyMain.h"
 #include "input/frmRomanceAstrologyMain.h"
 #include "input/frmSexualAstrologyMain.h"

@@ -2,7 +2,7 @@
 
 #include "app/QtPlatform.h"
 #include "app/UpdateReminder.h"
-#include "app/WebPages.h"
+#include "gui/WebPages.h"
 
 #include <QDir>
 #include <QFile>

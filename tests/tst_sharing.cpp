@@ -1,8 +1,8 @@
 #include "GuiTestSupport.h"
-#include "app/QtText.h"
-#include "app/ReadingPage.h"
-#include "app/ResultWindow.h"
+#include "gui/QtText.h"
+#include "readings/ReadingPage.h"
 #include "readings/Readings.h"
+#include "readings/ResultWindow.h"
 
 #include <QAccessible>
 #include <QClipboard>

@@ -1,6 +1,6 @@
 #include "GuiTestSupport.h"
 
-#include "app/QtText.h"
+#include "gui/QtText.h"
 #include "readings/Readings.h"
 
 #include <QPlainTextEdit>

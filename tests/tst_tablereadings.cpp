@@ -1,7 +1,7 @@
 #include "GuiTestSupport.h"
 
-#include "app/QtText.h"
-#include "app/ReadingState.h"
+#include "gui/QtText.h"
+#include "readings/ReadingState.h"
 #include "readings/Readings.h"
 #include "readings/lovesign/frmZodiacLoveSignDisplay.h"
 

@@ -1,5 +1,5 @@
 #include "FakePlatform.h"
-#include "app/WebPages.h"
+#include "gui/WebPages.h"
 
 #include <QFile>
 #include <QFileInfo>

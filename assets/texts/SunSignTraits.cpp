@@ -1,4 +1,4 @@
-#include "assets/texts/ReadingTexts.h"
+#include "ReadingTexts.h"
 
 #include <array>
 #include <cstddef>

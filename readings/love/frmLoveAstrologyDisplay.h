@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/ReadingWindowId.h"
+#include "gui/ReadingWindowId.h"
 #include "readings/SunSignResultWindow.h"
 
 // The result window of the Love Astrology reading.

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/ReadingWindowId.h"
+#include "gui/ReadingWindowId.h"
 #include "readings/TableSignResultWindow.h"
 
 // The result window of the Zodiac Love Sign reading: where Venus stood on the birthday.

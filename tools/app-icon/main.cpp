@@ -38,7 +38,7 @@ constexpr int StarCount = 12;
 constexpr double StarOrbit = 100;
 constexpr double StarRadius = 7;
 
-// The heart of the window icon (app/Look.cpp), scaled into the disc: side s from (x, y).
+// The heart of the window icon (gui/Look.cpp), scaled into the disc: side s from (x, y).
 struct HeartBox
 {
     double x = 48, y = 44, s = 160;

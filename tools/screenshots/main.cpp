@@ -5,12 +5,12 @@
 //
 // Usage: kesto-screenshots <output-dir> [<dejavu-font-dir>]
 
-#include "app/Look.h"
-#include "app/Platform.h"
-#include "app/ReadingWindow.h"
-#include "app/frmAbout.h"
 #include "app/frmDonate.h"
 #include "app/frmMDI.h"
+#include "gui/Look.h"
+#include "gui/Platform.h"
+#include "gui/ReadingWindow.h"
+#include "gui/frmAbout.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "readings/ReadingDocument.h"
+#include "ReadingDocument.h"
 
 #include <QKeySequence>
 #include <QObject>

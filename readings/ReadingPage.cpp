@@ -1,7 +1,7 @@
 #include "ReadingPage.h"
 
-#include "Look.h"
-#include "QtText.h"
+#include "gui/Look.h"
+#include "gui/QtText.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QBuffer>

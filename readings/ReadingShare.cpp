@@ -1,9 +1,9 @@
 #include "ReadingShare.h"
 
-#include "AppInfo.h"
-#include "Platform.h"
-#include "QtText.h"
 #include "ReadingPage.h"
+#include "gui/AppInfo.h"
+#include "gui/Platform.h"
+#include "gui/QtText.h"
 
 #include <QAction>
 #include <QClipboard>

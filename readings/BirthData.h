@@ -1,6 +1,6 @@
 #pragma once
 
-#include "readings/Readings.h"
+#include "Readings.h"
 
 #include <QString>
 

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "BirthData.h"
-#include "ReadingWindow.h"
-#include "readings/ReadingDocument.h"
+#include "ReadingDocument.h"
+#include "gui/ReadingWindow.h"
 
 #include <QPixmap>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "readings/ReadingDocument.h"
+#include "ReadingDocument.h"
 
 #include <QPageSize>
 #include <QPixmap>
