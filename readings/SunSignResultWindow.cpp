@@ -162,20 +162,21 @@ void SunSignResultWindow::buildCard(QWidget *page)
     lblSunSign->setFont(Look::verdana(9.75, true));
     Look::setTextColor(lblSunSign, m_layout.signText);
 
-    const Box &positive = m_layout.positiveBox;
-    const Box &negative = m_layout.negativeBox;
-    QLabel *positiveHeading =
-        heading(page, QStringLiteral("Label13"), QStringLiteral("Positive Traits"), positive.left,
-                positive.top - 240, m_layout.headingText);
-    txtSunSignPositiveTraits = textBox(page, QStringLiteral("txtSunSignPositiveTraits"),
-                                       QStringLiteral("Positive Traits"), positive);
-    positiveHeading->setBuddy(txtSunSignPositiveTraits);
-    QLabel *negativeHeading =
-        heading(page, QStringLiteral("Label10"), QStringLiteral("Negative Traits"), negative.left,
-                negative.top - 240, m_layout.headingText);
-    txtSunSignNegativeTraits = textBox(page, QStringLiteral("txtSunSignNegativeTraits"),
-                                       QStringLiteral("Negative Traits"), negative);
-    negativeHeading->setBuddy(txtSunSignNegativeTraits);
+    // A traits box with its heading just above it, which names it for assistive technology.
+    const auto traitsBox = [&](const QString &headingName, const QString &boxName,
+                               const QString &title, const Box &box) {
+        QLabel *label =
+            heading(page, headingName, title, box.left, box.top - 240, m_layout.headingText);
+        QPlainTextEdit *edit = textBox(page, boxName, title, box);
+        label->setBuddy(edit);
+        return edit;
+    };
+    txtSunSignPositiveTraits =
+        traitsBox(QStringLiteral("Label13"), QStringLiteral("txtSunSignPositiveTraits"),
+                  QStringLiteral("Positive Traits"), m_layout.positiveBox);
+    txtSunSignNegativeTraits =
+        traitsBox(QStringLiteral("Label10"), QStringLiteral("txtSunSignNegativeTraits"),
+                  QStringLiteral("Negative Traits"), m_layout.negativeBox);
 
     picSunSign = new QLabel(page);
     picSunSign->setObjectName(QStringLiteral("picSunSign"));
