@@ -12,11 +12,11 @@
 #include "input/frmRomanceAstrologyMain.h"
 #include "input/frmSexualAstrologyMain.h"
 #include "input/frmZodiacLoveSignMain.h"
-#include "readings/ResultWindow.h"
-#include "readings/eros/frmSexualAstrologyDisplay.h"
-#include "readings/love/frmLoveAstrologyDisplay.h"
-#include "readings/lovesign/frmZodiacLoveSignDisplay.h"
-#include "readings/romance/frmRomanceAstrologyDisplay.h"
+#include "readings/windows/ResultWindow.h"
+#include "readings/eros/windows/frmSexualAstrologyDisplay.h"
+#include "readings/love/windows/frmLoveAstrologyDisplay.h"
+#include "readings/lovesign/windows/frmZodiacLoveSignDisplay.h"
+#include "readings/romance/windows/frmRomanceAstrologyDisplay.h"
 
 #include <QAbstractButton>
 #include <QAccessible>

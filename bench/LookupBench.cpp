@@ -7,9 +7,9 @@
 
 #include "BenchSupport.h"
 
-#include "readings/Readings.h"
-#include "readings/eros/SexualAstrology.h"
-#include "readings/lovesign/ZodiacLoveSign.h"
+#include "readings/core/Readings.h"
+#include "readings/eros/core/SexualAstrology.h"
+#include "readings/lovesign/core/ZodiacLoveSign.h"
 #include "zodiac/DateText.h"
 #include "zodiac/SunSign.h"
 

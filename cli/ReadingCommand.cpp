@@ -4,9 +4,9 @@
 #include "KestoVersion.h"
 #include "ReadingUsage.h"
 #include "assets/texts/ReadingTexts.h"
-#include "input/BirthDataRules.h"
-#include "readings/ReadingDocument.h"
-#include "readings/Readings.h"
+#include "readings/core/BirthDataRules.h"
+#include "readings/core/ReadingDocument.h"
+#include "readings/core/Readings.h"
 #include "zodiac/DateText.h"
 #include "zodiac/SunSign.h"
 

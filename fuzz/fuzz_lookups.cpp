@@ -6,8 +6,8 @@
 
 #include "FuzzCheck.h"
 
-#include "readings/eros/SexualAstrology.h"
-#include "readings/lovesign/ZodiacLoveSign.h"
+#include "readings/eros/core/SexualAstrology.h"
+#include "readings/lovesign/core/ZodiacLoveSign.h"
 #include "zodiac/DateText.h"
 #include "zodiac/SunSign.h"
 #include "zodiac/ZodiacSign.h"

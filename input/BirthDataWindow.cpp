@@ -8,7 +8,7 @@
 #include "gui/QtText.h"
 #include "gui/Twips.h"
 #include "gui/WebPages.h"
-#include "readings/ReadingState.h"
+#include "readings/windows/ReadingState.h"
 #include "zodiac/DateText.h"
 
 #include <QComboBox>

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "BirthDataRules.h"
+#include "readings/core/BirthDataRules.h"
 #include "gui/ReadingWindow.h"
 #include "gui/WindowMenus.h"
-#include "readings/BirthData.h"
+#include "readings/windows/BirthData.h"
 
 #include <QColor>
 #include <QPixmap>

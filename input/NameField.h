@@ -1,6 +1,6 @@
 #pragma once
 
-#include "BirthDataRules.h"
+#include "readings/core/BirthDataRules.h"
 
 #include <QLineEdit>
 

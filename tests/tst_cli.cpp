@@ -1,7 +1,7 @@
 #include "assets/texts/ReadingTexts.h"
 #include "cli/CliText.h"
 #include "cli/ReadingCommand.h"
-#include "readings/love/LoveProfile.h"
+#include "readings/love/core/LoveProfile.h"
 #include "zodiac/SunSign.h"
 
 #include <QJsonArray>

@@ -1,4 +1,4 @@
-#include "readings/eros/SexualAstrology.h"
+#include "readings/eros/core/SexualAstrology.h"
 
 #include <QTest>
 

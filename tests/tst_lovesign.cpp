@@ -1,4 +1,4 @@
-#include "readings/lovesign/ZodiacLoveSign.h"
+#include "readings/lovesign/core/ZodiacLoveSign.h"
 #include "zodiac/SunSign.h"
 
 #include <QDate>

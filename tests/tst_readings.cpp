@@ -1,4 +1,4 @@
-#include "readings/Readings.h"
+#include "readings/core/Readings.h"
 #include "zodiac/DateText.h"
 
 #include <QFile>

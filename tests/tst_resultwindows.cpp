@@ -1,8 +1,8 @@
 #include "GuiTestSupport.h"
 
 #include "gui/QtText.h"
-#include "readings/ReadingState.h"
-#include "readings/Readings.h"
+#include "readings/windows/ReadingState.h"
+#include "readings/core/Readings.h"
 
 #include <QAccessible>
 #include <QPlainTextEdit>

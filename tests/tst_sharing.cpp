@@ -1,8 +1,8 @@
 #include "GuiTestSupport.h"
 #include "gui/QtText.h"
-#include "readings/ReadingPage.h"
-#include "readings/Readings.h"
-#include "readings/ResultWindow.h"
+#include "readings/windows/ReadingPage.h"
+#include "readings/core/Readings.h"
+#include "readings/windows/ResultWindow.h"
 
 #include <QAccessible>
 #include <QClipboard>

@@ -1,7 +1,7 @@
 // The Venus and Eros signs for 1900 to 2100: the reading's own tables inside their years, the
 // computed ones outside, the seams between them, and what the computed rows must keep.
 
-#include "readings/SkySigns.h"
+#include "readings/core/SkySigns.h"
 
 #include <QDate>
 #include <QTest>

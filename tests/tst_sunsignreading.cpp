@@ -1,7 +1,7 @@
 #include "GuiTestSupport.h"
 
 #include "gui/QtText.h"
-#include "readings/Readings.h"
+#include "readings/core/Readings.h"
 
 #include <QPlainTextEdit>
 #include <QTabWidget>

@@ -1,9 +1,9 @@
 #include "GuiTestSupport.h"
 
 #include "gui/QtText.h"
-#include "readings/ReadingState.h"
-#include "readings/Readings.h"
-#include "readings/lovesign/frmZodiacLoveSignDisplay.h"
+#include "readings/windows/ReadingState.h"
+#include "readings/core/Readings.h"
+#include "readings/lovesign/windows/frmZodiacLoveSignDisplay.h"
 
 using namespace GuiTest;
 

@@ -1,5 +1,5 @@
 #include "assets/texts/ReadingTexts.h"
-#include "readings/love/LoveProfile.h"
+#include "readings/love/core/LoveProfile.h"
 #include "zodiac/ZodiacSign.h"
 
 #include <QMap>

@@ -1,6 +1,6 @@
 // Prints every reading text, one per line, for the spelling check.
 #include "assets/texts/ReadingTexts.h"
-#include "readings/love/LoveProfile.h"
+#include "readings/love/core/LoveProfile.h"
 #include "zodiac/ZodiacSign.h"
 
 #include <iostream>

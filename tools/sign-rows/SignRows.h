@@ -2,7 +2,7 @@
 
 // Shared by the Venus and Eros generators: the dating rule that turns a sign at 0h UT for every
 // day into one row a year, the invariants such rows keep, and the packed C++ source the program
-// reads them from (see readings/SkySigns.h); with what both need around them: sign names and
+// reads them from (see readings/core/SkySigns.h); with what both need around them: sign names and
 // numbers, dates as text, the closest call to a sign boundary, wrapped comments, writing a file.
 
 #include <algorithm>
@@ -276,7 +276,7 @@ inline std::string packedBlock(const std::string &name, const std::vector<Row> &
 
 // The whole source of a packed table of the years before and after a reading's own rows: comment
 // (the lines that open the file, each beginning with //), then the two blocks and the function
-// of the given name (declared in readings/SkySigns.h) that hands them to the program.
+// of the given name (declared in readings/core/SkySigns.h) that hands them to the program.
 inline std::string packedSkySource(const std::string &comment, const std::string &function,
                                    const std::vector<Row> &early, const std::vector<Row> &late)
 {
@@ -286,7 +286,7 @@ inline std::string packedSkySource(const std::string &comment, const std::string
     };
     std::ostringstream out;
     out << comment << "\n"
-        << "#include \"readings/SkySigns.h\"\n"
+        << "#include \"readings/core/SkySigns.h\"\n"
         << "\n"
         << "namespace kesto {\n"
         << "\n"

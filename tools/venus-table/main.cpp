@@ -1,5 +1,5 @@
 // Computes the sign of Venus for every day from 1 January 1930 to 31 December 2012 and writes it
-// as the constant table of the Zodiac Love Sign reading (readings/lovesign/VenusTable.cpp).
+// as the constant table of the Zodiac Love Sign reading (readings/lovesign/core/VenusTable.cpp).
 //
 // The position is Venus's apparent geocentric ecliptic longitude at 0h UT (true equinox of date;
 // light-time, aberration and nutation applied), and a day's sign is floor(longitude / 30). A
@@ -9,7 +9,7 @@
 // is written; a broken invariant stops the run with a non-zero exit status.
 //
 // With a second output file it also writes, by the same rule, the years 1900 to 1929 and 2013
-// to 2100 as the packed table readings/lovesign/VenusSkyTable.cpp, and reports how much of the
+// to 2100 as the packed table readings/lovesign/core/VenusSkyTable.cpp, and reports how much of the
 // 1930-2012 table outside the kept rows the rule reproduces.
 //
 // Usage: venus-table [--moshier] <output-file> [<sky-output-file>]

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "gui/ReadingWindowId.h"
-#include "readings/TableSignResultWindow.h"
+#include "readings/windows/TableSignResultWindow.h"
 
 // The result window of the Zodiac Love Sign reading: where Venus stood on the birthday.
 class frmZodiacLoveSignDisplay : public TableSignResultWindow

@@ -18,7 +18,7 @@
 // weeks; and single dates off by weeks (1958 Jul 26, 1970 Dec 1, 1987 Dec 1), slips of the pen.
 // None of it touches the years below.
 
-#include "readings/SkySigns.h"
+#include "readings/core/SkySigns.h"
 
 namespace kesto {
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "gui/ReadingWindowId.h"
-#include "readings/TableSignResultWindow.h"
+#include "readings/windows/TableSignResultWindow.h"
 
 // The result window of the Sexual Astrology reading: where the asteroid Eros stood on the
 // birthday.

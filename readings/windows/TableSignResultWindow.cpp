@@ -1,7 +1,7 @@
 #include "TableSignResultWindow.h"
 
 #include "ReadingState.h"
-#include "Readings.h"
+#include "readings/core/Readings.h"
 #include "gui/ClickableLabel.h"
 #include "gui/Look.h"
 #include "gui/QtText.h"

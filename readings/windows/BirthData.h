@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Readings.h"
+#include "readings/core/Readings.h"
 
 #include <QString>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ReadingDocument.h"
+#include "readings/core/ReadingDocument.h"
 
 #include <QKeySequence>
 #include <QObject>

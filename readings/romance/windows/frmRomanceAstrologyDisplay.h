@@ -1,7 +1,7 @@
 #pragma once
 
 #include "gui/ReadingWindowId.h"
-#include "readings/SunSignResultWindow.h"
+#include "readings/windows/SunSignResultWindow.h"
 
 // The result window of the Romance Astrology reading: the Love Astrology result window with a
 // romance profile, the trait boxes one above the other, and its own colours.

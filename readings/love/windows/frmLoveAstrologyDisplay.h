@@ -1,7 +1,7 @@
 #pragma once
 
 #include "gui/ReadingWindowId.h"
-#include "readings/SunSignResultWindow.h"
+#include "readings/windows/SunSignResultWindow.h"
 
 // The result window of the Love Astrology reading.
 class frmLoveAstrologyDisplay : public SunSignResultWindow

@@ -1,7 +1,7 @@
 #include "SunSignResultWindow.h"
 
 #include "ReadingState.h"
-#include "Readings.h"
+#include "readings/core/Readings.h"
 #include "gui/Banners.h"
 #include "gui/ClickableLabel.h"
 #include "gui/Look.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Reading.h"
+#include "readings/core/Reading.h"
 #include "ResultWindow.h"
 
 #include <QColor>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "BirthData.h"
-#include "ReadingDocument.h"
+#include "readings/core/ReadingDocument.h"
 #include "gui/ReadingWindow.h"
 
 #include <QPixmap>

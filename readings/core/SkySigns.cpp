@@ -1,7 +1,7 @@
 #include "SkySigns.h"
 
-#include "readings/eros/SexualAstrology.h"
-#include "readings/lovesign/ZodiacLoveSign.h"
+#include "readings/eros/core/SexualAstrology.h"
+#include "readings/lovesign/core/ZodiacLoveSign.h"
 
 #include <array>
 #include <deque>

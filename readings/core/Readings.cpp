@@ -1,8 +1,8 @@
 #include "Readings.h"
 
-#include "readings/eros/SexualAstrology.h"
-#include "readings/love/LoveProfile.h"
-#include "readings/lovesign/ZodiacLoveSign.h"
+#include "readings/eros/core/SexualAstrology.h"
+#include "readings/love/core/LoveProfile.h"
+#include "readings/lovesign/core/ZodiacLoveSign.h"
 #include "zodiac/DateText.h"
 #include "zodiac/SunSign.h"
 

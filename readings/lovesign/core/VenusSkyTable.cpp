@@ -7,7 +7,7 @@
 // on the first day in the new sign; without a 29 February, a change on 1 March dated 29 February;
 // a change on 1 January only gives the row its first sign.
 
-#include "readings/SkySigns.h"
+#include "readings/core/SkySigns.h"
 
 namespace kesto {
 

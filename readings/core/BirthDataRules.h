@@ -1,6 +1,6 @@
 #pragma once
 
-#include "readings/Reading.h"
+#include "Reading.h"
 
 #include <string_view>
 
