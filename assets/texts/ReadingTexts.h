@@ -1,5 +1,6 @@
 #pragma once
 
+#include "zodiac/Aspect.h"
 #include "zodiac/ZodiacSign.h"
 
 #include <array>
@@ -31,5 +32,12 @@ const LoveProfilePieces &loveProfilePieces(ZodiacSign sign);
 std::string_view RomanceProfileText(ZodiacSign sign);
 std::string_view LoveSignText(ZodiacSign sign); // Venus in the sign
 std::string_view ErosSignText(ZodiacSign sign); // the asteroid Eros in the sign
+
+// Love Match: what two people's signs of one body say together, by the aspect between them,
+// written to the two of them; one paragraph each. The Sun layer is how they get along, the Venus
+// layer how they love, the Eros layer what they desire.
+std::string_view LoveMatchText(Body layer, Aspect aspect);
+// One short line over the three layers of a Love Match.
+std::string_view LoveMatchOverallText(MatchTone tone);
 
 } // namespace kesto
