@@ -34,7 +34,8 @@ class BenchPlatform
 public:
     BenchPlatform()
     {
-        m_previous = Platform::install({&m_prompter, &m_web, &m_settings, &m_clock, &m_screen});
+        m_previous =
+            Platform::install({&m_prompter, &m_web, &m_settings, &m_clock, &m_screen, &m_dialogs});
     }
     ~BenchPlatform() { Platform::install(m_previous); }
 
@@ -44,6 +45,7 @@ private:
     MemorySettingsStore m_settings;
     QtClock m_clock;
     QtScreenMetrics m_screen;
+    QtDocumentDialogs m_dialogs;
     Platform m_previous;
 };
 

@@ -92,6 +92,8 @@ public:
     virtual bool choosePrinter(QWidget *parent, QPrinter *printer) = 0;
 };
 
+// Every service is always installed: the program installs the desktop's at start-up, tests and
+// tools their stand-ins, before any window is made. Callers use them without checking.
 struct Platform
 {
     MessagePrompter *prompter = nullptr;
@@ -101,6 +103,7 @@ struct Platform
     ScreenMetrics *screen = nullptr;
     DocumentDialogs *dialogs = nullptr;
 
+    // The services in use; asserts that every one is installed.
     static Platform &current();
     // Replaces the services in use; returns the ones it replaced.
     static Platform install(const Platform &platform);

@@ -12,14 +12,12 @@ constexpr qreal TwipsPerInch = 1440.0;
 
 qreal dpiX()
 {
-    ScreenMetrics *screen = Platform::current().screen;
-    return screen ? screen->logicalDpiX() : 96.0;
+    return Platform::current().screen->logicalDpiX();
 }
 
 qreal dpiY()
 {
-    ScreenMetrics *screen = Platform::current().screen;
-    return screen ? screen->logicalDpiY() : 96.0;
+    return Platform::current().screen->logicalDpiY();
 }
 
 int rounded(qreal value)
@@ -61,14 +59,12 @@ QSize size(int width, int height)
 
 int screenWidth()
 {
-    ScreenMetrics *screen = Platform::current().screen;
-    return fromPixelsX(screen ? screen->screenSize().width() : 800);
+    return fromPixelsX(Platform::current().screen->screenSize().width());
 }
 
 int screenHeight()
 {
-    ScreenMetrics *screen = Platform::current().screen;
-    return fromPixelsY(screen ? screen->screenSize().height() : 600);
+    return fromPixelsY(Platform::current().screen->screenSize().height());
 }
 
 } // namespace Twips

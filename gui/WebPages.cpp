@@ -52,8 +52,7 @@ QString webHost()
 {
     QString host = qEnvironmentVariable(WebHostVariable);
     if (!qEnvironmentVariableIsSet(WebHostVariable)) {
-        if (SettingsStore *settings = Platform::current().settings)
-            host = settings->value(QLatin1String(WebHostSetting));
+        host = Platform::current().settings->value(QLatin1String(WebHostSetting));
     }
     host = host.trimmed();
     return isUsableWebHost(host) ? host : QString();
@@ -96,6 +95,5 @@ void OpenWebPage(WebPage page, const QUrlQuery &details)
     const QUrl address = webPageAddress(page, details);
     if (address.isEmpty())
         return;
-    if (WebOpener *web = Platform::current().web)
-        web->open(address);
+    Platform::current().web->open(address);
 }

@@ -263,8 +263,7 @@ void BirthDataWindow::Form_Load()
 
 void BirthDataWindow::refuse(QWidget *focus, std::string_view message)
 {
-    if (MessagePrompter *prompter = Platform::current().prompter)
-        prompter->information(this, toQString(message));
+    Platform::current().prompter->information(this, toQString(message));
     if (focus)
         focus->setFocus();
 }

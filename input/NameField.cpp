@@ -148,6 +148,6 @@ void NameField::cleanEditedText(const QString &text)
 
 void NameField::refuse()
 {
-    if (MessagePrompter *prompter = Platform::current().prompter)
-        prompter->information(window(), toQString(kesto::nameKeyMessage(m_reading)));
+    Platform::current().prompter->information(window(),
+                                              toQString(kesto::nameKeyMessage(m_reading)));
 }

@@ -109,7 +109,8 @@ void tst_ReminderStore::reminder()
     // Everything but the store stands in for the desktop.
     FakePlatform desktop;
     QtSettingsStore store;
-    const Platform previous = Platform::install({&desktop, &desktop, &store, &desktop, &desktop});
+    const Platform previous =
+        Platform::install({&desktop, &desktop, &store, &desktop, &desktop, &desktop});
     const auto restore = qScopeGuard([&previous] { Platform::install(previous); });
 
     desktop.answerYes = true;

@@ -141,9 +141,9 @@ void ReadingShare::saveReadingAs()
 {
     const std::optional<SharedReading> reading = m_reading();
     Platform &platform = Platform::current();
-    if (!reading || !platform.dialogs)
+    if (!reading)
         return;
-    QString folder = platform.settings ? platform.settings->value(FolderKey) : QString();
+    QString folder = platform.settings->value(FolderKey);
     if (folder.isEmpty() || !QFileInfo(folder).isDir())
         folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     const QString proposed = QDir(folder).filePath(
@@ -165,16 +165,13 @@ void ReadingShare::saveReadingAs()
     }
     QString error;
     if (!save(*reading, path, format, &error)) {
-        if (platform.prompter) {
-            platform.prompter->information(
-                m_window,
-                QStringLiteral("Your reading could not be saved as\n%1\n\n%2")
-                    .arg(QDir::toNativeSeparators(path), error));
-        }
+        platform.prompter->information(
+            m_window,
+            QStringLiteral("Your reading could not be saved as\n%1\n\n%2")
+                .arg(QDir::toNativeSeparators(path), error));
         return;
     }
-    if (platform.settings)
-        platform.settings->setValue(FolderKey, QFileInfo(path).absolutePath());
+    platform.settings->setValue(FolderKey, QFileInfo(path).absolutePath());
 }
 
 bool ReadingShare::save(const SharedReading &reading, const QString &path, const QString &format,
@@ -219,7 +216,7 @@ void ReadingShare::printReading()
 {
     const std::optional<SharedReading> reading = m_reading();
     Platform &platform = Platform::current();
-    if (!reading || !platform.dialogs)
+    if (!reading)
         return;
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageSize(QPageSize(ReadingPage::paperFor(QLocale::system())));
@@ -228,7 +225,7 @@ void ReadingShare::printReading()
     printer.setCreator(AppInfo::titleWithVersion());
     if (!platform.dialogs->choosePrinter(m_window, &printer))
         return;
-    if (!ReadingPage(reading->document, reading->signPicture).paint(&printer) && platform.prompter)
+    if (!ReadingPage(reading->document, reading->signPicture).paint(&printer))
         platform.prompter->information(m_window,
                                        QStringLiteral("Your reading could not be printed."));
 }

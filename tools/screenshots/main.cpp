@@ -47,10 +47,11 @@ class StillDesktop : public MessagePrompter,
                      public WebOpener,
                      public SettingsStore,
                      public Clock,
-                     public ScreenMetrics
+                     public ScreenMetrics,
+                     public DocumentDialogs
 {
 public:
-    StillDesktop() { m_previous = Platform::install({this, this, this, this, this}); }
+    StillDesktop() { m_previous = Platform::install({this, this, this, this, this, this}); }
     ~StillDesktop() override { Platform::install(m_previous); }
 
     void information(QWidget *, const QString &text) override { messages << text; }
@@ -66,6 +67,17 @@ public:
     QSize screenSize() override { return {1280, 1024}; }
     qreal logicalDpiX() override { return 96; }
     qreal logicalDpiY() override { return 96; }
+    QString saveFileName(QWidget *, const QString &caption, const QString &, const QStringList &,
+                         QString *) override
+    {
+        messages << caption;
+        return {};
+    }
+    bool choosePrinter(QWidget *, QPrinter *) override
+    {
+        messages << QStringLiteral("Print");
+        return false;
+    }
 
     QStringList messages;
 
