@@ -85,13 +85,18 @@ void ReadingNavigator::presentResult(ReadingWindow *input, ReadingWindow *result
     emit activeWindowChanged();
 }
 
-void ReadingNavigator::goBack(ReadingWindow *result, ReadingWindowId input, BackOrder order)
+void ReadingNavigator::goBack(ReadingWindowId resultId)
 {
-    if (order == BackOrder::ShowInputFirst) {
+    ReadingWindow *result = loadedWindow(resultId);
+    const kesto::Reading reading = readingOf(resultId);
+    const ReadingWindowId input = inputWindowOf(reading);
+    if (kesto::describe(reading).back == kesto::BackOrder::ShowInputFirst) {
         window(input)->showInMdi();
-        result->unload();
+        if (result)
+            result->unload();
     } else {
-        result->unload();
+        if (result)
+            result->unload();
         window(input)->showInMdi();
     }
     // Unloading brought the welcome panel back; the input window stands in its place.

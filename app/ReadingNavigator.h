@@ -21,10 +21,6 @@ class ReadingNavigator : public QObject
 public:
     using WindowFactory = std::function<ReadingWindow *(ReadingWindowId)>;
 
-    // Back either shows the input window before unloading the result (the sun-sign readings) or
-    // unloads first (the table readings).
-    enum class BackOrder { ShowInputFirst, UnloadFirst };
-
     ReadingNavigator(QMdiArea *area, WindowFactory factory, QObject *parent);
 
     // The reading window if it is loaded, else nullptr.
@@ -41,8 +37,9 @@ public:
     void openInput(ReadingWindowId input);
     // Shows the (already filled) result window in place of the input window.
     void presentResult(ReadingWindow *input, ReadingWindow *result);
-    // Leaves the result window for its input window, which keeps its entries.
-    void goBack(ReadingWindow *result, ReadingWindowId input, BackOrder order);
+    // Leaves the result window for its input window, which keeps its entries, in the order the
+    // reading's description gives.
+    void goBack(ReadingWindowId result);
 
 signals:
     void welcomePanelWanted(bool visible);

@@ -12,11 +12,11 @@
 #include "input/frmRomanceAstrologyMain.h"
 #include "input/frmSexualAstrologyMain.h"
 #include "input/frmZodiacLoveSignMain.h"
-#include "readings/windows/ResultWindow.h"
 #include "readings/eros/windows/frmSexualAstrologyDisplay.h"
 #include "readings/love/windows/frmLoveAstrologyDisplay.h"
 #include "readings/lovesign/windows/frmZodiacLoveSignDisplay.h"
 #include "readings/romance/windows/frmRomanceAstrologyDisplay.h"
+#include "readings/windows/ResultWindow.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
@@ -79,6 +79,46 @@ const std::array<WelcomeCaption, 7> WelcomeCaptions = {{
     {"Zodiac Love Sign", QColor(255, 0, 0), 12, 4800, 2190, 270},
 }};
 // clang-format on
+
+// The two windows of each reading, in the readings' order.
+struct ReadingWindows
+{
+    kesto::Reading reading;
+    BirthDataWindow *(*makeInput)();
+    ResultWindow *(*makeResult)();
+};
+
+template<class Window>
+BirthDataWindow *input()
+{
+    return new Window;
+}
+
+template<class Window>
+ResultWindow *result()
+{
+    return new Window;
+}
+
+using enum kesto::Reading;
+// clang-format off
+constexpr std::array<ReadingWindows, 4> ReadingWindowsOf = {{
+    {LoveAstrology,    input<frmLoveAstrologyMain>,    result<frmLoveAstrologyDisplay>},
+    {RomanceAstrology, input<frmRomanceAstrologyMain>, result<frmRomanceAstrologyDisplay>},
+    {SexualAstrology,  input<frmSexualAstrologyMain>,  result<frmSexualAstrologyDisplay>},
+    {ZodiacLoveSign,   input<frmZodiacLoveSignMain>,   result<frmZodiacLoveSignDisplay>},
+}};
+// clang-format on
+
+constexpr bool windowsInReadingOrder()
+{
+    for (std::size_t i = 0; i < ReadingWindowsOf.size(); ++i) {
+        if (static_cast<std::size_t>(ReadingWindowsOf[i].reading) != i)
+            return false;
+    }
+    return true;
+}
+static_assert(windowsInReadingOrder());
 
 // Labels 3 to 6 open a reading, like buttons 0, 1, 2 and 3 in that order.
 std::optional<ReadingWindowId> readingOfCaption(int index)
@@ -331,49 +371,30 @@ void frmMDI::placeDonateButton()
 
 ReadingWindow *frmMDI::createWindow(ReadingWindowId id)
 {
-    using Back = ReadingNavigator::BackOrder;
-    using Id = ReadingWindowId;
-    switch (id) {
-    case Id::LoveAstrologyDisplay:
-        return wireResult(new frmLoveAstrologyDisplay, Id::LoveAstrologyMain, Back::ShowInputFirst);
-    case Id::LoveAstrologyMain:
-        return wireInput(new frmLoveAstrologyMain, Id::LoveAstrologyDisplay);
-    case Id::RomanceAstrologyDisplay:
-        return wireResult(new frmRomanceAstrologyDisplay, Id::RomanceAstrologyMain,
-                          Back::ShowInputFirst);
-    case Id::RomanceAstrologyMain:
-        return wireInput(new frmRomanceAstrologyMain, Id::RomanceAstrologyDisplay);
-    case Id::SexualAstrologyDisplay:
-        return wireResult(new frmSexualAstrologyDisplay, Id::SexualAstrologyMain,
-                          Back::UnloadFirst);
-    case Id::SexualAstrologyMain:
-        return wireInput(new frmSexualAstrologyMain, Id::SexualAstrologyDisplay);
-    case Id::ZodiacLoveSignDisplay:
-        return wireResult(new frmZodiacLoveSignDisplay, Id::ZodiacLoveSignMain, Back::UnloadFirst);
-    case Id::ZodiacLoveSignMain:
-        return wireInput(new frmZodiacLoveSignMain, Id::ZodiacLoveSignDisplay);
-    }
-    Q_UNREACHABLE();
+    const ReadingWindows &windows = ReadingWindowsOf[static_cast<std::size_t>(readingOf(id))];
+    if (isInputWindow(id))
+        return wireInput(windows.makeInput());
+    return wireResult(windows.makeResult());
 }
 
 // Next of an input window: its result window is filled while still hidden (created on first
 // touch), then shown in the input window's place.
-ReadingWindow *frmMDI::wireInput(BirthDataWindow *input, ReadingWindowId result)
+ReadingWindow *frmMDI::wireInput(BirthDataWindow *input)
 {
     connect(input, &BirthDataWindow::accepted, this,
-            [this, input, result](const BirthData &data, const QPixmap &signPicture) {
-                auto *window = static_cast<ResultWindow *>(m_navigator->window(result));
+            [this, input](const BirthData &data, const QPixmap &signPicture) {
+                auto *window = static_cast<ResultWindow *>(
+                    m_navigator->window(resultWindowOf(input->reading())));
                 window->fillReading(data, signPicture);
                 m_navigator->presentResult(input, window);
             });
     return input;
 }
 
-ReadingWindow *frmMDI::wireResult(ResultWindow *result, ReadingWindowId input,
-                                  ReadingNavigator::BackOrder order)
+ReadingWindow *frmMDI::wireResult(ResultWindow *result)
 {
     connect(result, &ResultWindow::backRequested, this,
-            [this, result, input, order] { m_navigator->goBack(result, input, order); });
+            [this, id = resultWindowOf(result->reading())] { m_navigator->goBack(id); });
     return result;
 }
 

@@ -75,9 +75,8 @@ private:
     void picMain_MouseMove();
     void CloseAllWindowsAndEnd();
     ReadingWindow *createWindow(ReadingWindowId id);
-    ReadingWindow *wireInput(BirthDataWindow *input, ReadingWindowId result);
-    ReadingWindow *wireResult(ResultWindow *result, ReadingWindowId input,
-                              ReadingNavigator::BackOrder order);
+    ReadingWindow *wireInput(BirthDataWindow *input);
+    ReadingWindow *wireResult(ResultWindow *result);
 
     QMdiArea *m_mdiArea = nullptr;
     QWidget *Picture6 = nullptr;

@@ -3,14 +3,13 @@
 #include "CliText.h"
 #include "KestoVersion.h"
 #include "ReadingUsage.h"
-#include "assets/texts/ReadingTexts.h"
 #include "readings/core/BirthDataRules.h"
 #include "readings/core/ReadingDocument.h"
 #include "readings/core/Readings.h"
 #include "zodiac/DateText.h"
 #include "zodiac/SunSign.h"
 
-#include <array>
+#include <cctype>
 #include <optional>
 #include <string>
 #include <vector>
@@ -25,28 +24,6 @@ constexpr std::size_t WrapWidth = 78;
 // The text of --help, from usage.txt, the source of the manual page too.
 constexpr std::string_view Usage = ReadingUsage;
 
-struct ReadingCommand
-{
-    std::string_view name;
-    Reading reading;
-    std::string_view title;
-};
-
-// clang-format off
-constexpr std::array<ReadingCommand, 4> ReadingCommands = {{
-    {"love",     Reading::LoveAstrology,    "Love Astrology"},
-    {"romance",  Reading::RomanceAstrology, "Romance Astrology"},
-    {"lovesign", Reading::ZodiacLoveSign,   "Zodiac Love Sign"},
-    {"sexual",   Reading::SexualAstrology,  "Sexual Astrology"},
-}};
-// clang-format on
-
-// Arguments come back escaped and shortened, so that none can drive the terminal.
-std::string quoted(std::string_view text)
-{
-    return quotedArgument(text);
-}
-
 int refuse(std::ostream &err, std::string_view message)
 {
     err << Program << ": " << message << '\n';
@@ -59,29 +36,17 @@ bool isOption(std::string_view arg)
     return arg.size() > 1 && arg.front() == '-' && (arg[1] < '0' || arg[1] > '9');
 }
 
-const ReadingCommand *findReadingCommand(std::string_view name)
-{
-    for (const ReadingCommand &command : ReadingCommands) {
-        if (command.name == name)
-            return &command;
-    }
-    return nullptr;
-}
-
 // Checks YEAR MONTH DAY as the reading's input window would let them through.
-std::optional<BirthDate> parseBirthDate(const ReadingCommand &command,
+std::optional<BirthDate> parseBirthDate(const ReadingDescription &command,
                                         std::span<const std::string_view> operands,
                                         std::ostream &err)
 {
     // The table readings answer beyond their windows' years, from the planets' positions.
-    const bool anyYear =
-        command.reading == Reading::ZodiacLoveSign || command.reading == Reading::SexualAstrology;
-    const YearRange years =
-        anyYear ? YearRange {SkyFirstYear, SkyLastYear} : yearRange(command.reading);
+    const YearRange years = command.commandYears;
     const std::optional<int> year = parseWholeNumber(operands[0]);
     if (!year || !years.contains(*year)) {
         refuse(err,
-               "invalid year " + quoted(operands[0]) + ": " + std::string(command.name)
+               "invalid year " + quotedArgument(operands[0]) + ": " + std::string(command.command)
                    + " takes a whole number from " + std::to_string(years.first) + " to "
                    + std::to_string(years.last));
         return std::nullopt;
@@ -89,14 +54,16 @@ std::optional<BirthDate> parseBirthDate(const ReadingCommand &command,
     const std::optional<int> month = monthFromUserText(operands[1]);
     if (!month) {
         refuse(err,
-               "invalid month " + quoted(operands[1])
+               "invalid month " + quotedArgument(operands[1])
                    + ": takes a number from 1 to 12 or an English month name (January to "
                      "December)");
         return std::nullopt;
     }
     const std::optional<int> day = parseWholeNumber(operands[2]);
     if (!day || *day < 1 || *day > 31) {
-        refuse(err, "invalid day " + quoted(operands[2]) + ": takes a whole number from 1 to 31");
+        refuse(err,
+               "invalid day " + quotedArgument(operands[2])
+                   + ": takes a whole number from 1 to 31");
         return std::nullopt;
     }
     // The window's own refusal, worded as the window shows it.
@@ -185,15 +152,14 @@ std::string jsonText(const ReadingDocument &document, std::string_view commandNa
     return object.finished();
 }
 
-void printReading(const ReadingDocument &document, const ReadingCommand &command, Format format,
-                  std::ostream &out)
+void printReading(const ReadingDocument &document, Format format, std::ostream &out)
 {
     switch (format) {
     case Format::Text:
         out << terminalText(document);
         return;
     case Format::Json:
-        out << jsonText(document, command.name);
+        out << jsonText(document, describe(document.reading).command);
         return;
     case Format::Markdown:
         out << readingMarkdown(document);
@@ -216,30 +182,22 @@ std::optional<Format> formatOption(std::string_view arg)
     return std::nullopt;
 }
 
-int showSunSignReading(const ReadingCommand &command, const BirthDate &date, Format format,
-                       std::ostream &out, std::ostream &err)
+// A lookup that should answer did not: the tables are incomplete.
+int noAnswer(Reading reading, const BirthDate &date, std::ostream &err)
 {
-    const std::optional<ZodiacSign> sign = findReadingSign(command.reading, date);
-    if (!sign) {
-        err << Program << ": no sun sign for " << dateText(date) << '\n';
-        return ExitNoAnswer;
-    }
-    printReading(readingDocument(command.reading, *sign, {}, date), command, format, out);
-    return ExitSuccess;
+    err << Program << ": the " << bodyName(describe(reading).body) << " table has no sign for "
+        << dateText(date) << '\n';
+    return ExitNoAnswer;
 }
 
-int showTableReading(const ReadingCommand &command, const BirthDate &date, Format format,
-                     std::ostream &out, std::ostream &err)
+int showReading(const ReadingDescription &command, const BirthDate &date, Format format,
+                std::ostream &out, std::ostream &err)
 {
     const std::optional<SourcedSign> found = findReadingSignAnyYear(command.reading, date);
-    if (!found) {
-        err << Program << ": the "
-            << (command.reading == Reading::ZodiacLoveSign ? "Venus" : "Eros")
-            << " table has no sign for " << dateText(date) << '\n';
-        return ExitNoAnswer;
-    }
-    printReading(readingDocument(command.reading, found->sign, {}, date, found->source), command,
-                 format, out);
+    if (!found)
+        return noAnswer(command.reading, date, err);
+    printReading(readingDocument(command.reading, found->sign, {}, date, found->source), format,
+                 out);
     return ExitSuccess;
 }
 
@@ -272,12 +230,8 @@ int showYearTable(Reading reading, YearRange years, std::ostream &out, std::ostr
             for (int day = 1; day <= 31; ++day) {
                 const std::optional<SourcedSign> sign =
                     findReadingSignAnyYear(reading, {year, month, day});
-                if (!sign) {
-                    err << Program << ": the "
-                        << (reading == Reading::ZodiacLoveSign ? "Venus" : "Eros")
-                        << " table has no sign for " << dateText({year, month, day}) << '\n';
-                    return ExitNoAnswer;
-                }
+                if (!sign)
+                    return noAnswer(reading, {year, month, day}, err);
                 text += std::to_string(year);
                 text += '\t';
                 text += std::to_string(month);
@@ -293,6 +247,19 @@ int showYearTable(Reading reading, YearRange years, std::ostream &out, std::ostr
     return ExitSuccess;
 }
 
+// The reading whose day-by-day table `table venus` or `table eros` prints, or nullptr.
+const ReadingDescription *tableReading(std::string_view name)
+{
+    for (const ReadingDescription &reading : allReadings()) {
+        std::string body(bodyName(reading.body));
+        for (char &c : body)
+            c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        if (reading.tableYears.first <= reading.tableYears.last && body == name)
+            return &reading;
+    }
+    return nullptr;
+}
+
 // --from YEAR and --to YEAR of a venus or eros table, each within 1900 to 2100.
 struct TableYears
 {
@@ -306,7 +273,7 @@ int runTable(std::span<const std::string_view> operands, const TableYears &chose
     if (operands.empty())
         return refuse(err, "table needs a table name: sun, venus or eros");
     if (operands.size() > 1)
-        return refuse(err, "too many arguments for table: " + quoted(operands[1]));
+        return refuse(err, "too many arguments for table: " + quotedArgument(operands[1]));
     const std::string_view name = operands[0];
     const bool yearsChosen = chosen.from || chosen.to;
     if (name == "sun") {
@@ -314,11 +281,11 @@ int runTable(std::span<const std::string_view> operands, const TableYears &chose
             return refuse(err, "--from and --to are for the venus and eros tables");
         return showSunTable(out);
     }
-    if (name != "venus" && name != "eros")
-        return refuse(err, "unknown table " + quoted(name) + ": takes sun, venus or eros");
-    const Reading reading = name == "venus" ? Reading::ZodiacLoveSign : Reading::SexualAstrology;
+    if (!tableReading(name))
+        return refuse(err, "unknown table " + quotedArgument(name) + ": takes sun, venus or eros");
+    const Reading reading = tableReading(name)->reading;
     if (!yearsChosen)
-        return showYearTable(reading, yearRange(reading), out, err);
+        return showYearTable(reading, describe(reading).tableYears, out, err);
     const YearRange years {chosen.from.value_or(SkyFirstYear), chosen.to.value_or(SkyLastYear)};
     if (years.first > years.last)
         return refuse(err,
@@ -369,7 +336,7 @@ int runReadingCommand(std::span<const std::string_view> args, std::ostream &out,
     if (formatOption(commandName))
         return refuse(err, std::string(commandName) + " goes after the command (try --help)");
     if (isOption(commandName))
-        return refuse(err, "unknown option " + quoted(commandName) + " (try --help)");
+        return refuse(err, "unknown option " + quotedArgument(commandName) + " (try --help)");
 
     Format format = Format::Text;
     std::string_view formatName; // the option that chose the format
@@ -393,7 +360,7 @@ int runReadingCommand(std::span<const std::string_view> args, std::ostream &out,
             format = *chosen;
             formatName = arg;
         } else if (isOption(arg)) {
-            return refuse(err, "unknown option " + quoted(arg) + " (try --help)");
+            return refuse(err, "unknown option " + quotedArgument(arg) + " (try --help)");
         } else {
             operands.push_back(arg);
         }
@@ -407,25 +374,23 @@ int runReadingCommand(std::span<const std::string_view> args, std::ostream &out,
         return runTable(operands, tableYears, out, err);
     }
 
-    const ReadingCommand *command = findReadingCommand(commandName);
+    const ReadingDescription *command = readingForCommand(commandName);
     if (!command) {
         return refuse(err,
-                      "unknown command " + quoted(commandName)
+                      "unknown command " + quotedArgument(commandName)
                           + ": takes love, romance, lovesign, sexual or table (try --help)");
     }
     if (operands.size() < 3)
-        return refuse(err, std::string(command->name) + " needs YEAR MONTH DAY (try --help)");
+        return refuse(err, std::string(command->command) + " needs YEAR MONTH DAY (try --help)");
     if (operands.size() > 3)
         return refuse(err,
-                      "too many arguments for " + std::string(command->name) + ": "
-                          + quoted(operands[3]));
+                      "too many arguments for " + std::string(command->command) + ": "
+                          + quotedArgument(operands[3]));
 
     const std::optional<BirthDate> date = parseBirthDate(*command, operands, err);
     if (!date)
         return ExitUsage;
-    if (command->reading == Reading::LoveAstrology || command->reading == Reading::RomanceAstrology)
-        return showSunSignReading(*command, *date, format, out, err);
-    return showTableReading(*command, *date, format, out, err);
+    return showReading(*command, *date, format, out, err);
 }
 
 } // namespace kesto

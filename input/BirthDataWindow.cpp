@@ -47,7 +47,7 @@ BirthDataWindow::BirthDataWindow(kesto::Reading reading, const WindowLook &look)
     Look::setBackground(this, look.background);
     Look::setTextColor(this, look.text);
 
-    if (kesto::usesThreeNameFields(reading))
+    if (kesto::describe(reading).threeNameFields)
         buildSunSignLayout(look);
     else
         buildTableLayout(look);
@@ -109,7 +109,7 @@ void BirthDataWindow::buildBrandStrip(QWidget *parent, int widthTwips, int heigh
                                                         ? Banners::CoBrandSpacing::Joined
                                                         : Banners::CoBrandSpacing::Spaced);
     coBrand->setGeometry(Twips::rect(240 + half, 45, half, heightTwips - 90));
-    if (kesto::usesThreeNameFields(m_reading)) {
+    if (kesto::describe(m_reading).threeNameFields) {
         // The sun-sign windows leave the offers a shallow strip.
         fullBrand->setFont(Look::verdana(6.75));
         coBrand->setFont(Look::verdana(6.75));
@@ -253,7 +253,7 @@ void BirthDataWindow::Form_Load()
     for (int month = 1; month <= 12; ++month) {
         cboMonth->addItem(toQString(kesto::monthName(month)));
     }
-    const kesto::YearRange years = kesto::yearRange(m_reading);
+    const kesto::YearRange years = kesto::describe(m_reading).years;
     for (int year = years.first; year <= years.last; ++year)
         cboYear->addItem(QString::number(year));
     cboDate->setCurrentIndex(0);
@@ -270,7 +270,7 @@ void BirthDataWindow::refuse(QWidget *focus, std::string_view message)
 
 bool BirthDataWindow::ValidateBirthData()
 {
-    if (kesto::usesThreeNameFields(m_reading)) {
+    if (kesto::describe(m_reading).threeNameFields) {
         if (txtFirstName->text().isEmpty())
             return refuse(txtFirstName, "Please Enter Your First Name"), false;
         if (txtLastName->text().isEmpty())
@@ -306,7 +306,7 @@ BirthData BirthDataWindow::birthData() const
     }
     data.day = cboDate->currentIndex() + 1;
     data.month = cboMonth->currentIndex() + 1;
-    data.year = kesto::yearRange(m_reading).first + cboYear->currentIndex();
+    data.year = kesto::describe(m_reading).years.first + cboYear->currentIndex();
     data.dayText = cboDate->currentText();
     data.monthText = cboMonth->currentText();
     data.yearText = cboYear->currentText();
@@ -328,11 +328,9 @@ void BirthDataWindow::runReading()
         ? kesto::findReadingSign(m_reading, data.date())
         : kesto::findReadingSign(m_reading, data.yearText.toStdString(),
                                  data.monthText.toStdString(), data.dayText.toStdString());
-    QString &found = ReadingState::signOf(m_reading);
     if (sign)
-        found = toQString(kesto::displayName(*sign));
-    const std::optional<kesto::ZodiacSign> shown = kesto::signFromDisplayName(found.toStdString());
-    emit accepted(data, shown ? signPicture(*shown) : QPixmap());
+        ReadingState::signOf(m_reading) = toQString(kesto::displayName(*sign));
+    emit accepted(data, sign ? signPicture(*sign) : QPixmap());
 }
 
 QPixmap BirthDataWindow::signPicture(kesto::ZodiacSign) const

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "readings/core/BirthDataRules.h"
 #include "gui/ReadingWindow.h"
 #include "gui/WindowMenus.h"
+#include "readings/core/BirthDataRules.h"
 #include "readings/windows/BirthData.h"
 
 #include <QColor>

@@ -149,5 +149,5 @@ void NameField::cleanEditedText(const QString &text)
 void NameField::refuse()
 {
     Platform::current().prompter->information(window(),
-                                              toQString(kesto::nameKeyMessage(m_reading)));
+                                              toQString(kesto::describe(m_reading).nameKeyMessage));
 }

@@ -81,14 +81,20 @@ void tst_Eros::lookup()
              sign);
 }
 
-// The day-by-day index behind the lookup answers its own years only, whatever int it is given
-// (the lookup itself refuses such years before asking it).
+// The day-by-day index behind the lookup answers 1900 to 2100 whatever int it is given, from
+// the table within its years and from the computed signs around them; the lookup itself asks it
+// for the table's years only.
 void tst_Eros::dayIndexYears()
 {
-    const SignDayIndex days(erosTable());
-    for (int year : {INT_MIN, 1939, 1991, INT_MAX})
+    const SignYears &days = erosYears();
+    for (int year : {INT_MIN, 1899, 2101, INT_MAX})
         QVERIFY2(!days.sign(year, 1, 1), qPrintable(QString::number(year)));
-    QCOMPARE(nameOf(days.sign(1990, 1, 1)), QStringLiteral("Capricorn"));
+    for (int year : {1940, 1990})
+        QCOMPARE(int(days.sign(year, 6, 1)->source), int(SignSource::Table));
+    for (int year : {1900, 1939, 1991, 2100})
+        QCOMPARE(int(days.sign(year, 6, 1)->source), int(SignSource::Ephemeris));
+    QCOMPARE(nameOf(days.sign(1990, 1, 1)->sign), QStringLiteral("Capricorn"));
+    QVERIFY(!FindErosSign("1939", "December", "31") && !FindErosSign("1991", "January", "1"));
 }
 
 // One row a year; changes in date order on day numbers 1 to 31, each one sign forward or back

@@ -1,8 +1,9 @@
 #include "GuiTestSupport.h"
 
+#include "assets/texts/ReadingTexts.h"
 #include "gui/QtText.h"
-#include "readings/windows/ReadingState.h"
 #include "readings/core/Readings.h"
+#include "readings/windows/ReadingState.h"
 
 #include <QAccessible>
 #include <QPlainTextEdit>
@@ -138,7 +139,9 @@ void tst_ResultWindows::nextFindsTheSign()
     if (!kesto::isSunSignReading(shown.reading)) {
         const auto zodiacSign = kesto::signFromDisplayName(sign.toStdString());
         QCOMPARE(labelText(result, "lblSignDesc"),
-                 toQString(kesto::signDescription(shown.reading, *zodiacSign)));
+                 toQString(shown.reading == kesto::Reading::ZodiacLoveSign
+                               ? kesto::LoveSignText(*zodiacSign)
+                               : kesto::ErosSignText(*zodiacSign)));
     }
     QVERIFY(!mdi.isWelcomePanelVisible());
     QCOMPARE(mdi.menuBar()->actions(), result->menuBarActions());

@@ -1,7 +1,9 @@
 #include "GuiTestSupport.h"
+#include "assets/texts/ReadingTexts.h"
 #include "gui/QtText.h"
-#include "readings/windows/ReadingPage.h"
 #include "readings/core/Readings.h"
+#include "readings/love/core/LoveProfile.h"
+#include "readings/windows/ReadingPage.h"
 #include "readings/windows/ResultWindow.h"
 
 #include <QAccessible>
@@ -35,12 +37,21 @@ QStringList sentencesOf(int button, const QString &signName)
     const kesto::Reading reading = Readings[button];
     const kesto::ZodiacSign sign = *kesto::signFromDisplayName(signName.toStdString());
     QStringList texts;
-    if (kesto::isSunSignReading(reading)) {
-        const kesto::SunSignCard card = kesto::sunSignCard(reading, sign);
-        texts << toQString(card.traits.positive) << toQString(card.traits.negative)
-              << toQString(card.profile);
-    } else {
-        texts << toQString(kesto::signDescription(reading, sign));
+    switch (reading) {
+    case kesto::Reading::LoveAstrology:
+    case kesto::Reading::RomanceAstrology:
+        texts << toQString(kesto::SunSignTraits(sign).positive)
+              << toQString(kesto::SunSignTraits(sign).negative)
+              << (reading == kesto::Reading::LoveAstrology
+                      ? toQString(kesto::LoveProfileText(sign))
+                      : toQString(kesto::RomanceProfileText(sign)));
+        break;
+    case kesto::Reading::SexualAstrology:
+        texts << toQString(kesto::ErosSignText(sign));
+        break;
+    case kesto::Reading::ZodiacLoveSign:
+        texts << toQString(kesto::LoveSignText(sign));
+        break;
     }
     QStringList sentences;
     static const QRegularExpression end(QStringLiteral("(?<=[.!?])\\s+"));

@@ -1,9 +1,9 @@
 #include "GuiTestSupport.h"
 
+#include "assets/texts/ReadingTexts.h"
 #include "gui/QtText.h"
-#include "readings/windows/ReadingState.h"
-#include "readings/core/Readings.h"
 #include "readings/lovesign/windows/frmZodiacLoveSignDisplay.h"
+#include "readings/windows/ReadingState.h"
 
 using namespace GuiTest;
 
@@ -65,8 +65,7 @@ void tst_TableReadings::unknownSignKeepsTheDescription()
     ReadingWindow *input = openReading(m_desk.mdi(), 3);
     QVERIFY(input);
     auto *result = m_desk.mdi().readingWindow<frmZodiacLoveSignDisplay>();
-    const QString cancer = toQString(
-        kesto::signDescription(kesto::Reading::ZodiacLoveSign, kesto::ZodiacSign::Cancer));
+    const QString cancer = toQString(kesto::LoveSignText(kesto::ZodiacSign::Cancer));
     QCOMPARE(labelText(result, "lblSignDesc"), cancer);
 
     ReadingState::LoveSign = QStringLiteral("aries");

@@ -34,39 +34,4 @@ const SignChangeRow *findRow(std::span<const SignChangeRow> table, int year)
     return &*it;
 }
 
-SignDayIndex::SignDayIndex(std::span<const SignChangeRow> table)
-{
-    if (table.empty())
-        return;
-    m_firstYear = table.front().year;
-    m_years = table.back().year - m_firstYear + 1;
-    m_days.assign(static_cast<std::size_t>(m_years) * 12 * 31, 0);
-    for (int year = m_firstYear; year < m_firstYear + m_years; ++year) {
-        const SignChangeRow *row = findRow(table, year);
-        for (int month = 1; month <= 12; ++month) {
-            for (int day = 1; day <= 31; ++day) {
-                const std::size_t at = (static_cast<std::size_t>(year - m_firstYear) * 12
-                                        + static_cast<std::size_t>(month - 1))
-                        * 31
-                    + static_cast<std::size_t>(day - 1);
-                if (row)
-                    m_days[at] = static_cast<unsigned char>(ordinal(signOnDay(*row, month, day)));
-            }
-        }
-    }
-}
-
-std::optional<ZodiacSign> SignDayIndex::sign(int year, int month, int day) const
-{
-    // The range first: subtracting the first year from any int could overflow.
-    if (year < m_firstYear || year >= m_firstYear + m_years || month < 1 || month > 12)
-        return std::nullopt;
-    const int yearIndex = year - m_firstYear;
-    day = std::clamp(day, 1, 31);
-    const unsigned char sign =
-        m_days[(static_cast<std::size_t>(yearIndex) * 12 + static_cast<std::size_t>(month - 1)) * 31
-               + static_cast<std::size_t>(day - 1)];
-    return signFromOrdinal(sign);
-}
-
 } // namespace kesto

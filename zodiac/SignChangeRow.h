@@ -2,9 +2,7 @@
 
 #include "ZodiacSign.h"
 
-#include <optional>
 #include <span>
-#include <vector>
 
 namespace kesto {
 
@@ -33,23 +31,5 @@ ZodiacSign signOnDay(const SignChangeRow &row, int month, int day);
 
 // The row for a year in a table sorted by year, or nullptr.
 const SignChangeRow *findRow(std::span<const SignChangeRow> table, int year);
-
-// A table of consecutive years spelt out day by day (day numbers 1 to 31 of every month), so
-// that a lookup is one read: the readings look up far more often than a table changes.
-class SignDayIndex
-{
-public:
-    explicit SignDayIndex(std::span<const SignChangeRow> table);
-
-    // As signOnDay on the year's row, with day numbers below 1 as 1 and above 31 as 31; nothing
-    // for a year outside the table or a month outside 1..12.
-    std::optional<ZodiacSign> sign(int year, int month, int day) const;
-
-private:
-    int m_firstYear = 0;
-    int m_years = 0;
-    // Sign ordinals year by year, month by month, 31 day numbers each; 0 for a missing year.
-    std::vector<unsigned char> m_days;
-};
 
 } // namespace kesto

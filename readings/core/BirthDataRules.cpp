@@ -2,31 +2,6 @@
 
 namespace kesto {
 
-YearRange yearRange(Reading reading)
-{
-    switch (reading) {
-    case Reading::LoveAstrology:
-    case Reading::RomanceAstrology:
-        return {1900, 2050};
-    case Reading::SexualAstrology:
-        return {1940, 1990};
-    case Reading::ZodiacLoveSign:
-        return {1930, 2012};
-    }
-    return {0, -1};
-}
-
-bool usesThreeNameFields(Reading reading)
-{
-    return isSunSignReading(reading);
-}
-
-std::string_view nameKeyMessage(Reading reading)
-{
-    return usesThreeNameFields(reading) ? "Please Enter Only Alphabet"
-                                        : "Please Enter only Letters";
-}
-
 KeyVerdict FilterNameKey(int k)
 {
     if (k >= 'a' && k <= 'z')
@@ -40,7 +15,7 @@ KeyVerdict FilterNameKey(int k)
 
 DateRefusal checkBirthDate(Reading reading, int day, int month)
 {
-    if (usesThreeNameFields(reading))
+    if (describe(reading).februaryMessage.empty())
         return DateRefusal::None;
     if (month == 2 && day >= 30)
         return DateRefusal::FebruaryTooLong;
@@ -51,17 +26,13 @@ DateRefusal checkBirthDate(Reading reading, int day, int month)
 
 std::string_view dateRefusalMessage(Reading reading, DateRefusal refusal)
 {
-    // The two messages of a window differ only by the blank before the exclamation mark.
-    const bool sexual = reading == Reading::SexualAstrology;
     switch (refusal) {
     case DateRefusal::None:
-        return {};
+        break;
     case DateRefusal::FebruaryTooLong:
-        return sexual ? "Please Enter Your Correct Date of Birth!"
-                      : "Please Enter Correct Date of Birth!";
+        return describe(reading).februaryMessage;
     case DateRefusal::ThirtyDayMonth:
-        return sexual ? "Please Enter Your Correct Date of Birth !"
-                      : "Please Enter Correct Date of Birth !";
+        return describe(reading).thirtyDayMessage;
     }
     return {};
 }

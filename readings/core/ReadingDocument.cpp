@@ -22,45 +22,6 @@ std::vector<std::string> paragraphsOf(std::string_view text)
     return paragraphs;
 }
 
-void addSunSignCard(ReadingDocument &document)
-{
-    const SunSignCard card = sunSignCard(document.reading, document.sign);
-    const SignAttributeRow &row = card.attributes;
-    document.values = {
-        {"sign", "Sign", "Your Sun Sign", std::string(displayName(document.sign))},
-        {"element", "Element", "Element", std::string(row.element)},
-        {"birthstone", "Birthstone", "Birthstone", std::string(row.birthstone)},
-        {"luckyNumber", "Lucky number", "Lucky Number", std::string(row.luckyNumber)},
-        {"luckyDay", "Lucky day", "Lucky Day", std::string(row.luckyDay)},
-        {"compatibility", "Compatibility", "Compatibility", std::string(row.compatibility)},
-    };
-    const bool love = document.reading == Reading::LoveAstrology;
-    document.texts = {
-        {"positiveTraits", "Positive traits", "Positive Traits",
-         paragraphsOf(card.traits.positive)},
-        {"negativeTraits", "Negative traits", "Negative Traits",
-         paragraphsOf(card.traits.negative)},
-        {"profile", love ? "Love profile" : "Romance profile",
-         love ? "More About Your Love Profile" : "More About Your Romance Profile",
-         paragraphsOf(card.profile)},
-    };
-    document.picture = card.picture;
-}
-
-void addSignDescription(ReadingDocument &document)
-{
-    const bool venus = document.reading == Reading::ZodiacLoveSign;
-    // The windows' own lines, spacing included.
-    document.intro = venus ? "Venus is known as the Planet of  Love"
-                           : "Eros is the god of sexual love and desire.";
-    document.values = {
-        {"sign", "Sign",
-         venus ? "Venus in Your Chart is Placed in" : "Eros in your Chart is Placed in",
-         std::string(displayName(document.sign))}};
-    document.texts = {
-        {"description", "", "", paragraphsOf(signDescription(document.reading, document.sign))}};
-}
-
 void appendEscaped(std::string &out, std::string_view text)
 {
     out += escapeHtml(text);
@@ -91,6 +52,24 @@ std::string ReadingText::joined() const
     return text;
 }
 
+const ReadingValue *ReadingDocument::value(std::string_view key) const
+{
+    for (const ReadingValue &entry : values) {
+        if (entry.key == key)
+            return &entry;
+    }
+    return nullptr;
+}
+
+const ReadingText *ReadingDocument::text(std::string_view key) const
+{
+    for (const ReadingText &entry : texts) {
+        if (entry.key == key)
+            return &entry;
+    }
+    return nullptr;
+}
+
 std::string ReadingDocument::dateText() const
 {
     return kesto::dateText(date);
@@ -109,17 +88,23 @@ std::string_view ReadingDocument::sourceNote() const
 ReadingDocument readingDocument(Reading reading, ZodiacSign sign, std::string name,
                                 const BirthDate &date, SignSource source)
 {
+    const ReadingDescription &description = describe(reading);
     ReadingDocument document;
     document.reading = reading;
-    document.title = readingTitle(reading);
+    document.title = description.title;
     document.name = std::move(name);
     document.date = date;
     document.sign = sign;
     document.source = source;
-    if (isSunSignReading(reading))
-        addSunSignCard(document);
-    else
-        addSignDescription(document);
+    document.intro = description.intro;
+    for (const ValueField &field : description.values)
+        document.values.push_back(
+            {field.key, field.label, field.heading, std::string(field.value(sign))});
+    for (const TextField &field : description.texts)
+        document.texts.push_back(
+            {field.key, field.label, field.heading, paragraphsOf(field.text(sign))});
+    if (description.layout == ResultLayout::SunSignCard)
+        document.picture = pictureKey(sign);
     return document;
 }
 

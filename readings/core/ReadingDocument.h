@@ -2,16 +2,17 @@
 
 #include "Reading.h"
 #include "Readings.h"
-#include "SkySigns.h"
+#include "zodiac/SignYears.h"
 #include "zodiac/ZodiacSign.h"
 
 #include <string>
 #include <string_view>
 #include <vector>
 
-// A finished reading as one description: what its result window shows, in the window's order
-// and under the window's headings. Every way a reading leaves the program (copied, saved,
-// printed, printed by kesto-reading) is made from it, so none can disagree with another.
+// A finished reading as one document: what its result window shows, in the window's order and
+// under the window's headings. The result windows fill their controls from it, and every way a
+// reading leaves the program (copied, saved, printed, printed by kesto-reading) is made from it,
+// so none can disagree with another.
 namespace kesto {
 
 // One value of the reading, such as the sign or the lucky day.
@@ -48,6 +49,10 @@ struct ReadingDocument
     std::string_view picture; // the sign picture, "aquarius.jpg"; empty for the table readings
     SignSource source = SignSource::Table;
 
+    // The value or text under a key ("sign", "profile"); nullptr when the reading has none.
+    const ReadingValue *value(std::string_view key) const;
+    const ReadingText *text(std::string_view key) const;
+
     // "20 January 1990"
     std::string dateText() const;
     // "MARY JONES, born 20 January 1990", or "Born 20 January 1990" without a name.
@@ -56,8 +61,8 @@ struct ReadingDocument
     std::string_view sourceNote() const;
 };
 
-// The reading of `sign` for a person born on `date`; `source` says where a table reading's sign
-// came from.
+// The reading of `sign` for a person born on `date`, as its description lays it out; `source`
+// says where a table reading's sign came from.
 ReadingDocument readingDocument(Reading reading, ZodiacSign sign, std::string name,
                                 const BirthDate &date, SignSource source = SignSource::Table);
 

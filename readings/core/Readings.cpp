@@ -1,7 +1,6 @@
 #include "Readings.h"
 
 #include "readings/eros/core/SexualAstrology.h"
-#include "readings/love/core/LoveProfile.h"
 #include "readings/lovesign/core/ZodiacLoveSign.h"
 #include "zodiac/DateText.h"
 #include "zodiac/SunSign.h"
@@ -10,14 +9,19 @@ namespace kesto {
 
 namespace {
 
-std::optional<ZodiacSign> tableSign(std::span<const SignChangeRow> table, const BirthDate &date)
+// The day-by-day signs of a body read from a table; none for the Sun, whose sign is the
+// calendar's.
+const SignYears *signYearsOf(Body body)
 {
-    if (date.month < 1 || date.month > 12 || date.day < 1 || date.day > 31)
-        return std::nullopt;
-    const SignChangeRow *row = findRow(table, date.year);
-    if (!row)
-        return std::nullopt;
-    return signOnDay(*row, date.month, date.day);
+    switch (body) {
+    case Body::Venus:
+        return &venusYears();
+    case Body::Eros:
+        return &erosYears();
+    case Body::Sun:
+        break;
+    }
+    return nullptr;
 }
 
 } // namespace
@@ -28,34 +32,18 @@ std::string dateText(const BirthDate &date)
         + std::to_string(date.year);
 }
 
-std::string_view readingTitle(Reading reading)
-{
-    switch (reading) {
-    case Reading::LoveAstrology:
-        return "Love Astrology";
-    case Reading::RomanceAstrology:
-        return "Romance Astrology";
-    case Reading::SexualAstrology:
-        return "Sexual Astrology";
-    case Reading::ZodiacLoveSign:
-        return "Zodiac Love Sign";
-    }
-    return {};
-}
-
 std::optional<ZodiacSign> findReadingSign(Reading reading, std::string_view yearText,
                                           std::string_view monthText, std::string_view dayText)
 {
-    switch (reading) {
-    case Reading::LoveAstrology:
-    case Reading::RomanceAstrology: {
+    switch (describe(reading).body) {
+    case Body::Sun: {
         const std::optional<int> month = monthFromName(monthText);
         const std::optional<int> day = parseListNumber(dayText);
         if (!month || !day)
             return std::nullopt;
         return SunSignFromDate(*day, *month);
     }
-    case Reading::ZodiacLoveSign: {
+    case Body::Venus: {
         // Every block is asked; only the one holding the year answers.
         std::optional<ZodiacSign> sign;
         for (auto find : {FindLoveSign1930To1959, FindLoveSign1960To1989, FindLoveSign1990To2012}) {
@@ -64,7 +52,7 @@ std::optional<ZodiacSign> findReadingSign(Reading reading, std::string_view year
         }
         return sign;
     }
-    case Reading::SexualAstrology:
+    case Body::Eros:
         return FindErosSign(yearText, monthText, dayText);
     }
     return std::nullopt;
@@ -72,44 +60,22 @@ std::optional<ZodiacSign> findReadingSign(Reading reading, std::string_view year
 
 std::optional<ZodiacSign> findReadingSign(Reading reading, const BirthDate &date)
 {
-    switch (reading) {
-    case Reading::LoveAstrology:
-    case Reading::RomanceAstrology:
+    const ReadingDescription &description = describe(reading);
+    const SignYears *years = signYearsOf(description.body);
+    if (!years)
         return SunSignFromDate(date.day, date.month);
-    case Reading::ZodiacLoveSign:
-        return tableSign(venusTable(), date);
-    case Reading::SexualAstrology:
-        return tableSign(erosTable(), date);
-    }
-    return std::nullopt;
+    if (!description.tableYears.contains(date.year))
+        return std::nullopt;
+    const std::optional<SourcedSign> found = years->sign(date.year, date.month, date.day);
+    return found ? std::optional(found->sign) : std::nullopt;
 }
 
 std::optional<SourcedSign> findReadingSignAnyYear(Reading reading, const BirthDate &date)
 {
-    switch (reading) {
-    case Reading::ZodiacLoveSign:
-        return venusSignAnyYear(date.year, date.month, date.day);
-    case Reading::SexualAstrology:
-        return erosSignAnyYear(date.year, date.month, date.day);
-    case Reading::LoveAstrology:
-    case Reading::RomanceAstrology:
-        break;
-    }
-    const std::optional<ZodiacSign> sign = findReadingSign(reading, date);
+    if (const SignYears *years = signYearsOf(describe(reading).body))
+        return years->sign(date.year, date.month, date.day);
+    const std::optional<ZodiacSign> sign = SunSignFromDate(date.day, date.month);
     return sign ? std::optional<SourcedSign>({*sign, SignSource::Table}) : std::nullopt;
-}
-
-SunSignCard sunSignCard(Reading reading, ZodiacSign sign)
-{
-    return {sign, SignAttributes(sign), SunSignTraits(sign),
-            reading == Reading::RomanceAstrology ? std::string(RomanceProfileText(sign))
-                                                 : LoveProfileText(sign),
-            pictureKey(sign)};
-}
-
-std::string_view signDescription(Reading reading, ZodiacSign sign)
-{
-    return reading == Reading::SexualAstrology ? ErosSignText(sign) : LoveSignText(sign);
 }
 
 } // namespace kesto

@@ -1,17 +1,16 @@
 #pragma once
 
 #include "Reading.h"
-#include "SkySigns.h"
-#include "assets/texts/ReadingTexts.h"
-#include "zodiac/SignAttributes.h"
+#include "zodiac/SignYears.h"
 #include "zodiac/ZodiacSign.h"
 
 #include <optional>
 #include <string>
 #include <string_view>
 
-// One entry to the four readings for everything that shows them: the windows, the command line,
-// the tests and the benchmarks. Built on the readings' own lookups, which stay as they are.
+// One entry to the readings' sign lookups for everything that shows them: the windows, the
+// command line, the tests and the benchmarks. Built on the readings' own lookups, which stay as
+// they are.
 namespace kesto {
 
 struct BirthDate
@@ -24,9 +23,6 @@ struct BirthDate
 // "20 January 1990"
 std::string dateText(const BirthDate &date);
 
-// "Love Astrology", "Romance Astrology", "Sexual Astrology", "Zodiac Love Sign"
-std::string_view readingTitle(Reading reading);
-
 // The sign a reading finds for a date given as the input window's lists show it ("1984",
 // "January", "29"); Zodiac Love Sign asks its three table blocks in turn, as it always has.
 // Nothing where the reading's lookup has no answer.
@@ -37,25 +33,8 @@ std::optional<ZodiacSign> findReadingSign(Reading reading, std::string_view year
 std::optional<ZodiacSign> findReadingSign(Reading reading, const BirthDate &date);
 
 // The same for any date from 1900 to 2100, with where the sign comes from: Zodiac Love Sign and
-// Sexual Astrology answer from their own tables within the years of their lists and from the
+// Sexual Astrology answer from their own tables within the years of their tables and from the
 // signs computed from the planets' positions outside them; the sun signs need no table.
 std::optional<SourcedSign> findReadingSignAnyYear(Reading reading, const BirthDate &date);
-
-// What a sun-sign reading shows for its sign.
-struct SunSignCard
-{
-    ZodiacSign sign;
-    SignAttributeRow attributes;
-    TraitTexts traits;
-    std::string profile;      // love or romance profile, paragraphs parted by CR LF CR LF
-    std::string_view picture; // "aries.jpg" ... "pisces.jpg"
-};
-
-// For Love or Romance Astrology; the profile is the one of that reading.
-SunSignCard sunSignCard(Reading reading, ZodiacSign sign);
-
-// The description a table reading shows for its sign: where Venus stands for Zodiac Love Sign,
-// where Eros stands for Sexual Astrology.
-std::string_view signDescription(Reading reading, ZodiacSign sign);
 
 } // namespace kesto

@@ -3,6 +3,7 @@
 #include "readings/core/Readings.h"
 
 #include <QString>
+#include <QStringList>
 
 // What a reading takes from its input window once the entries have passed the check.
 struct BirthData
@@ -20,4 +21,16 @@ struct BirthData
     QString yearText;
 
     kesto::BirthDate date() const { return {year, month, day}; }
+
+    // The name as the user typed it: the sun-sign windows' three fields or the one of the
+    // others, parted by blanks.
+    QString personName() const
+    {
+        QStringList parts;
+        for (const QString &part : {firstName, middleName, lastName, name}) {
+            if (!part.trimmed().isEmpty())
+                parts << part.trimmed();
+        }
+        return parts.join(QLatin1Char(' '));
+    }
 };

@@ -3,8 +3,8 @@
 #include "ReadingShare.h"
 #include "ReadingState.h"
 
-ResultWindow::ResultWindow(QWidget *parent)
-    : ReadingWindow(parent)
+ResultWindow::ResultWindow(kesto::Reading reading)
+    : m_reading(reading)
 {
     new ReadingShare(this, [this]() -> std::optional<SharedReading> {
         if (!m_document)
@@ -13,21 +13,17 @@ ResultWindow::ResultWindow(QWidget *parent)
     });
 }
 
-void ResultWindow::keepReading(kesto::Reading reading, const BirthData &data,
-                               const QPixmap &signPicture)
+void ResultWindow::fillReading(const BirthData &data, const QPixmap &signPicture)
 {
-    m_signPicture = signPicture;
-    m_document.reset();
-    const std::optional<kesto::ZodiacSign> sign =
-        kesto::signFromDisplayName(ReadingState::signOf(reading).toStdString());
-    if (!sign)
+    const std::optional<kesto::ZodiacSign> sign = ReadingState::foundSign(m_reading);
+    if (!sign) {
+        m_document.reset();
+        m_signPicture = QPixmap();
+        showUnknownSign(ReadingState::signOf(m_reading));
         return;
-    // The name as the user typed it: the sun-sign windows' three fields or the one of the others.
-    QStringList parts;
-    for (const QString &part : {data.firstName, data.middleName, data.lastName, data.name}) {
-        if (!part.trimmed().isEmpty())
-            parts << part.trimmed();
     }
-    const QString name = parts.join(QLatin1Char(' '));
-    m_document = kesto::readingDocument(reading, *sign, name.toStdString(), data.date());
+    m_document =
+        kesto::readingDocument(m_reading, *sign, data.personName().toStdString(), data.date());
+    m_signPicture = signPicture;
+    showDocument(*m_document, signPicture);
 }

@@ -1,37 +1,47 @@
 #pragma once
 
 #include "BirthData.h"
-#include "readings/core/ReadingDocument.h"
 #include "gui/ReadingWindow.h"
+#include "readings/core/ReadingDocument.h"
 
 #include <QPixmap>
 
 #include <optional>
 
 // A result window: filled by its reading while still hidden, then shown in place of the input
-// window; Back asks to go back to it. Every result window can be copied, saved and printed.
+// window; Back asks to go back to it. It shows one reading document, which is also what it
+// copies, saves and prints.
 class ResultWindow : public ReadingWindow
 {
     Q_OBJECT
 
 public:
-    explicit ResultWindow(QWidget *parent = nullptr);
+    kesto::Reading reading() const { return m_reading; }
 
-    // Sets every value for the sign the reading found last (the program-wide text of its kind).
-    // `signPicture` is the sun-sign picture from the input window's own list, or empty.
-    virtual void fillReading(const BirthData &data, const QPixmap &signPicture) = 0;
+    // Shows the reading of the sign that the lookup of its kind found last (the program-wide
+    // text): the document is made once, here, and every control is filled from it. When the
+    // text names none of the twelve signs the window shows what it can of it, and has nothing
+    // to copy. `signPicture` is the sun-sign picture from the input window's own list, or none.
+    void fillReading(const BirthData &data, const QPixmap &signPicture);
+
+    // What the window shows; nothing before it has been filled, or when the sign it shows is
+    // none of the twelve.
+    const std::optional<kesto::ReadingDocument> &document() const { return m_document; }
 
 signals:
     void backRequested();
 
 protected:
-    // fillReading keeps what the window was filled from, the sign being the last one found by
-    // `reading`'s kind of lookup.
-    void keepReading(kesto::Reading reading, const BirthData &data, const QPixmap &signPicture);
+    explicit ResultWindow(kesto::Reading reading);
+
+    // Sets every control from the document.
+    virtual void showDocument(const kesto::ReadingDocument &document,
+                              const QPixmap &signPicture) = 0;
+    // The sign text names no sign: what the window keeps and shows then.
+    virtual void showUnknownSign(const QString &signText) = 0;
 
 private:
-    // The reading the window shows, for copying, saving and printing; nothing before it has been
-    // filled, or when the sign it shows is none of the twelve.
+    kesto::Reading m_reading;
     std::optional<kesto::ReadingDocument> m_document;
     QPixmap m_signPicture;
 };

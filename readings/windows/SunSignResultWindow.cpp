@@ -1,13 +1,13 @@
 #include "SunSignResultWindow.h"
 
 #include "ReadingState.h"
-#include "readings/core/Readings.h"
 #include "gui/Banners.h"
 #include "gui/ClickableLabel.h"
 #include "gui/Look.h"
 #include "gui/QtText.h"
 #include "gui/Twips.h"
 #include "gui/WindowMenus.h"
+#include "readings/core/Readings.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -27,6 +27,12 @@ QRect twips(const SunSignResultWindow::Box &box)
     return Twips::rect(box.left, box.top, box.width, box.height);
 }
 
+// The heading the reading's description gives a value or a text.
+QString headingOf(kesto::Reading reading, std::string_view key)
+{
+    return toQString(kesto::describe(reading).heading(key));
+}
+
 QFrame *band(QWidget *parent, const QString &name, int top, int height, const QColor &color)
 {
     auto *frame = new QFrame(parent);
@@ -38,10 +44,23 @@ QFrame *band(QWidget *parent, const QString &name, int top, int height, const QC
 
 } // namespace
 
+// The card's rows in the reading's order: heading, value label and the document's key.
+// clang-format off
+const std::array<SunSignResultWindow::CardRow, 6> SunSignResultWindow::CardRows = {{
+    {"Label15", "lblSunSign",              "sign",          &SunSignResultWindow::lblSunSign},
+    {"Label11", "lblSunSignElement",       "element",       &SunSignResultWindow::lblSunSignElement},
+    {"Label27", "lblSunSignBirthStone",    "birthstone",    &SunSignResultWindow::lblSunSignBirthStone},
+    {"Label23", "lblSunSignNumber",        "luckyNumber",   &SunSignResultWindow::lblSunSignNumber},
+    {"Label21", "lblSunSignDay",           "luckyDay",      &SunSignResultWindow::lblSunSignDay},
+    {"Label17", "lblSunSignCompatibility", "compatibility", &SunSignResultWindow::lblSunSignCompatibility},
+}};
+// clang-format on
+
 SunSignResultWindow::SunSignResultWindow(const Layout &layout)
-    : m_layout(layout)
+    : ResultWindow(layout.reading)
+    , m_layout(layout)
 {
-    setObjectName(QLatin1String(layout.objectName));
+    setObjectName(toQString(kesto::describe(layout.reading).resultWindow));
     setWindowTitle(QLatin1String(layout.caption));
     setAccessibleName(windowTitle());
     setClientSize(ClientWidth, layout.clientHeight);
@@ -131,29 +150,11 @@ QPlainTextEdit *SunSignResultWindow::textBox(QWidget *page, const QString &name,
 
 void SunSignResultWindow::buildCard(QWidget *page)
 {
-    using Self = SunSignResultWindow;
-    struct Row
-    {
-        const char *heading;
-        const char *caption;
-        const char *value;
-        QLabel *Self::*label;
-    };
-    // clang-format off
-    static constexpr std::array<Row, 6> Rows = {{
-        {"Label15", "Your Sun Sign", "lblSunSign",              &Self::lblSunSign},
-        {"Label11", "Element",       "lblSunSignElement",       &Self::lblSunSignElement},
-        {"Label27", "Birthstone",    "lblSunSignBirthStone",    &Self::lblSunSignBirthStone},
-        {"Label23", "Lucky Number",  "lblSunSignNumber",        &Self::lblSunSignNumber},
-        {"Label21", "Lucky Day",     "lblSunSignDay",           &Self::lblSunSignDay},
-        {"Label17", "Compatibility", "lblSunSignCompatibility", &Self::lblSunSignCompatibility},
-    }};
-    // clang-format on
-    for (std::size_t i = 0; i < Rows.size(); ++i) {
-        const Row &row = Rows[i];
-        const QString caption = QLatin1String(row.caption);
-        QLabel *title = heading(page, QLatin1String(row.heading), caption, HeadingLeft,
-                                m_layout.headingTops[i], m_layout.headingText);
+    for (std::size_t i = 0; i < CardRows.size(); ++i) {
+        const CardRow &row = CardRows[i];
+        QLabel *title =
+            heading(page, QLatin1String(row.heading), headingOf(m_layout.reading, row.key),
+                    HeadingLeft, m_layout.headingTops[i], m_layout.headingText);
         const bool sign = i == 0;
         this->*row.label = valueLabel(page, QLatin1String(row.value), m_layout.valueTops[i],
                                       sign ? 1125 : 1020, sign ? 240 : 195);
@@ -173,10 +174,10 @@ void SunSignResultWindow::buildCard(QWidget *page)
     };
     txtSunSignPositiveTraits =
         traitsBox(QStringLiteral("Label13"), QStringLiteral("txtSunSignPositiveTraits"),
-                  QStringLiteral("Positive Traits"), m_layout.positiveBox);
+                  headingOf(m_layout.reading, "positiveTraits"), m_layout.positiveBox);
     txtSunSignNegativeTraits =
         traitsBox(QStringLiteral("Label10"), QStringLiteral("txtSunSignNegativeTraits"),
-                  QStringLiteral("Negative Traits"), m_layout.negativeBox);
+                  headingOf(m_layout.reading, "negativeTraits"), m_layout.negativeBox);
 
     picSunSign = new QLabel(page);
     picSunSign->setObjectName(QStringLiteral("picSunSign"));
@@ -188,7 +189,7 @@ void SunSignResultWindow::buildCard(QWidget *page)
 void SunSignResultWindow::buildProfile(QWidget *page)
 {
     const Box &box = m_layout.profileHeadingBox;
-    QLabel *label = heading(page, QStringLiteral("Label1"), QLatin1String(m_layout.profileHeading),
+    QLabel *label = heading(page, QStringLiteral("Label1"), headingOf(m_layout.reading, "profile"),
                             box.left, box.top, m_layout.profileHeadingText, 11.25);
     label->resize(Twips::size(box.width, box.height));
     Look::growToFit(label);
@@ -218,35 +219,30 @@ void SunSignResultWindow::buildFooter()
     connect(cmdBack, &QPushButton::clicked, this, &SunSignResultWindow::cmdBack_Click);
 }
 
-void SunSignResultWindow::fillReading(const BirthData &data, const QPixmap &signPicture)
+void SunSignResultWindow::showDocument(const kesto::ReadingDocument &document,
+                                       const QPixmap &signPicture)
 {
-    FillSunSignResult(signPicture);
-    keepReading(m_layout.reading, data, signPicture);
+    FillSunSignResult(document, signPicture);
 }
 
-void SunSignResultWindow::FillSunSignResult(const QPixmap &signPicture)
+void SunSignResultWindow::FillSunSignResult(const kesto::ReadingDocument &document,
+                                            const QPixmap &signPicture)
 {
-    const std::optional<kesto::ZodiacSign> found =
-        kesto::signFromDisplayName(ReadingState::CurrentSunSign.toStdString());
-    if (!found)
-        return;
-    const kesto::SunSignCard card = kesto::sunSignCard(m_layout.reading, *found);
-
-    auto show = [](QLabel *label, const QString &value) {
-        label->setText(value);
+    for (const CardRow &row : CardRows) {
+        QLabel *label = this->*row.label;
+        if (const kesto::ReadingValue *value = document.value(row.key))
+            label->setText(toQString(value->value));
         Look::growToFit(label);
+    }
+    const auto text = [&document](std::string_view key) {
+        const kesto::ReadingText *text = document.text(key);
+        return text ? toQString(text->joined()) : QString();
     };
-    show(lblSunSign, ReadingState::CurrentSunSign);
-    show(lblSunSignElement, toQString(card.attributes.element));
-    show(lblSunSignNumber, toQString(card.attributes.luckyNumber));
-    show(lblSunSignDay, toQString(card.attributes.luckyDay));
-    show(lblSunSignCompatibility, toQString(card.attributes.compatibility));
-    show(lblSunSignBirthStone, toQString(card.attributes.birthstone));
-    txtSunSignPositiveTraits->setPlainText(toQString(card.traits.positive));
-    txtSunSignNegativeTraits->setPlainText(toQString(card.traits.negative));
+    txtSunSignPositiveTraits->setPlainText(text("positiveTraits"));
+    txtSunSignNegativeTraits->setPlainText(text("negativeTraits"));
     picSunSign->setPixmap(signPicture);
     // The paragraphs of a profile are parted by CR LF pairs, which the box takes as one break.
-    txtLoveProfile->setPlainText(toQString(card.profile));
+    txtLoveProfile->setPlainText(text("profile"));
 }
 
 void SunSignResultWindow::cmdBack_Click()

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "readings/core/Reading.h"
 #include "ResultWindow.h"
+#include "readings/core/Reading.h"
 
 #include <QColor>
 
@@ -14,7 +14,8 @@ class QPushButton;
 class QTabWidget;
 
 // The result window of the two sun-sign readings, Love and Romance Astrology: the sign's card
-// on the first tab, the reading's profile on the second. The reading fills it before showing it.
+// on the first tab, the reading's profile on the second. The reading fills it before showing it;
+// its headings and values come from the reading's description and document.
 class SunSignResultWindow : public ResultWindow
 {
     Q_OBJECT
@@ -31,13 +32,11 @@ public:
     // What the two windows do not share; positions and sizes in twips.
     struct Layout
     {
-        const char *objectName;
         const char *caption;
         kesto::Reading reading; // whose profile the second tab shows
         int clientHeight;
         int tabHeight;
         const char *profileTab;
-        const char *profileHeading;
         Box profileHeadingBox;
         Box profileBox;
         // The six rows: sign, Element, Birthstone, Lucky Number, Lucky Day, Compatibility.
@@ -57,11 +56,9 @@ public:
         QColor signText;
     };
 
-    void fillReading(const BirthData &data, const QPixmap &signPicture) override;
-
-    // Sets every value for the sign named in ReadingState::CurrentSunSign, in the reading's
-    // order. Leaves the window as it is if no sign has that name.
-    void FillSunSignResult(const QPixmap &signPicture);
+    // Sets every value from the document in the reading's order: the sign, its five
+    // attributes, the two trait texts, the picture and the profile.
+    void FillSunSignResult(const kesto::ReadingDocument &document, const QPixmap &signPicture);
 
     void cmdBack_Click();
     void mnuBack_Click();
@@ -69,6 +66,10 @@ public:
 
 protected:
     explicit SunSignResultWindow(const Layout &layout);
+
+    void showDocument(const kesto::ReadingDocument &document, const QPixmap &signPicture) override;
+    // A sign named by no text leaves the window as it is.
+    void showUnknownSign(const QString &) override { }
 
 private:
     void buildHeader();
@@ -80,6 +81,15 @@ private:
     QLabel *valueLabel(QWidget *page, const QString &name, int top, int width, int height);
     QPlainTextEdit *textBox(QWidget *page, const QString &name, const QString &meaning,
                             const Box &box);
+
+    struct CardRow
+    {
+        const char *heading;
+        const char *value;
+        std::string_view key;
+        QLabel *SunSignResultWindow::*label;
+    };
+    static const std::array<CardRow, 6> CardRows;
 
     const Layout &m_layout;
 

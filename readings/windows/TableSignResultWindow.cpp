@@ -1,12 +1,12 @@
 #include "TableSignResultWindow.h"
 
 #include "ReadingState.h"
-#include "readings/core/Readings.h"
 #include "gui/ClickableLabel.h"
 #include "gui/Look.h"
 #include "gui/QtText.h"
 #include "gui/Twips.h"
 #include "gui/WindowMenus.h"
+#include "readings/core/Readings.h"
 
 #include <QFrame>
 #include <QGroupBox>
@@ -41,11 +41,12 @@ QFrame *strip(QWidget *parent, const char *objectName, const QString &accessible
     return frame;
 }
 
-QLabel *label(QWidget *parent, const TableSignResultWindow::LabelLook &look, qreal pointSize)
+// A heading reads as its caption; a value, made without one, as the text it shows.
+QLabel *label(QWidget *parent, const TableSignResultWindow::LabelLook &look, qreal pointSize,
+              const QString &caption = {})
 {
-    auto *label = new QLabel(QLatin1String(look.caption), parent);
-    // A heading reads as its caption; a value as the text it shows (its name stays empty).
-    name(label, look.name, QLatin1String(look.caption));
+    auto *label = new QLabel(caption, parent);
+    name(label, look.name, caption);
     label->setFont(Look::verdana(pointSize, true));
     Look::setTextColor(label, look.color);
     label->setGeometry(inPixels(look.place));
@@ -66,10 +67,12 @@ QPushButton *button(QWidget *parent, const char *objectName, const QString &capt
 } // namespace
 
 TableSignResultWindow::TableSignResultWindow(const Layout &layout)
-    : m_reading(layout.reading)
+    : ResultWindow(layout.reading)
 {
+    const kesto::ReadingDescription &description = kesto::describe(layout.reading);
     const QString caption = QLatin1String(layout.caption);
-    name(this, layout.name, caption);
+    setObjectName(toQString(description.resultWindow));
+    setAccessibleName(caption);
     setWindowTitle(caption);
     setClientSize(layout.clientWidth, layout.clientHeight);
     Look::setBackground(this, layout.background);
@@ -85,9 +88,8 @@ TableSignResultWindow::TableSignResultWindow(const Layout &layout)
     Look::setBackground(frame, layout.frameBackground);
     Look::setTextColor(frame, layout.frameText);
     frame->setGeometry(inPixels(layout.frame));
-    QLabel *placedIn = nullptr; // the heading just above the sign: "... is Placed in"
-    for (const LabelLook &heading : layout.headings)
-        placedIn = label(frame, heading, 9);
+    label(frame, layout.intro, 9, toQString(description.intro));
+    QLabel *placedIn = label(frame, layout.placedIn, 9, toQString(description.heading("sign")));
     m_signName = label(frame, layout.signName, 9);
     m_signName->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     m_description = label(frame, layout.description, 8.25);
@@ -129,18 +131,25 @@ TableSignResultWindow::TableSignResultWindow(const Layout &layout)
 
 void TableSignResultWindow::showDescription(kesto::ZodiacSign sign)
 {
-    m_description->setText(toQString(kesto::signDescription(m_reading, sign)));
+    showDescriptionOf(kesto::readingDocument(reading(), sign, {}, {}));
 }
 
-void TableSignResultWindow::fillReading(const BirthData &data, const QPixmap &signPicture)
+void TableSignResultWindow::showDescriptionOf(const kesto::ReadingDocument &document)
 {
-    keepReading(m_reading, data, signPicture);
-    const QString &signName = ReadingState::signOf(m_reading);
-    // Compared in zodiac order by exact equality; anything else keeps the old description.
-    if (const std::optional<kesto::ZodiacSign> sign =
-            kesto::signFromDisplayName(signName.toStdString()))
-        showDescription(*sign);
-    m_signName->setText(signName);
+    if (const kesto::ReadingText *text = document.text("description"))
+        m_description->setText(toQString(text->joined()));
+}
+
+void TableSignResultWindow::showDocument(const kesto::ReadingDocument &document, const QPixmap &)
+{
+    showDescriptionOf(document);
+    if (const kesto::ReadingValue *sign = document.value("sign"))
+        m_signName->setText(toQString(sign->value));
+}
+
+void TableSignResultWindow::showUnknownSign(const QString &signText)
+{
+    m_signName->setText(signText);
 }
 
 void TableSignResultWindow::cmdBack_Click()

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "readings/core/Reading.h"
 #include "ResultWindow.h"
 #include "gui/Banners.h"
+#include "readings/core/Reading.h"
 #include "zodiac/ZodiacSign.h"
 
 #include <QColor>
@@ -15,7 +15,8 @@ class QLabel;
 
 // The result window of the two readings that look one sign up in a table, Zodiac Love Sign and
 // Sexual Astrology: a frame with two headings, the sign's name and its description, then Back
-// and Exit. Both windows are this one with their own layout, colours and texts.
+// and Exit. Both windows are this one with their own layout and colours; the headings and texts
+// come from the reading's description and document.
 class TableSignResultWindow : public ResultWindow
 {
     Q_OBJECT
@@ -25,14 +26,13 @@ public:
     struct LabelLook
     {
         const char *name;
-        const char *caption; // the two value labels start empty
         QRect place;
         QColor color;
     };
 
     struct Layout
     {
-        const char *name;
+        kesto::Reading reading;
         const char *caption;
         int clientWidth;
         int clientHeight;
@@ -47,18 +47,14 @@ public:
         QColor frameText;
         qreal frameFontSize;
         bool frameFontBold;
-        std::array<LabelLook, 2> headings;
+        LabelLook intro;    // the reading's line above the sign
+        LabelLook placedIn; // the sign's heading
         LabelLook signName;
         LabelLook description;
         QRect back;
         QRect exit;
         bool boldButtons;
-        kesto::Reading reading;
     };
-
-    // Shows the sign the reading found last as it is; the description changes only when that
-    // is one of the twelve names.
-    void fillReading(const BirthData &data, const QPixmap &signPicture) override;
 
     // Back asks to go back to the input window; Exit only unloads.
     void cmdBack_Click();
@@ -68,9 +64,13 @@ protected:
     explicit TableSignResultWindow(const Layout &layout);
 
     void showDescription(kesto::ZodiacSign sign);
+    void showDocument(const kesto::ReadingDocument &document, const QPixmap &signPicture) override;
+    // The sign text is shown as it is and the description stays.
+    void showUnknownSign(const QString &signText) override;
 
 private:
+    void showDescriptionOf(const kesto::ReadingDocument &document);
+
     QLabel *m_signName = nullptr;
     QLabel *m_description = nullptr;
-    kesto::Reading m_reading;
 };

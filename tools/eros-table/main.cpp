@@ -1,7 +1,7 @@
 // Computes the sign of the asteroid 433 Eros for every day from 1 January 1900 to 31 December
 // 2100 by integrating its orbit, measures the result against the Sexual Astrology reading's own
-// rows (1940 to 1990, read from readings/eros/core/ErosTable.cpp), and writes the years outside them
-// as the packed table readings/eros/core/ErosSkyTable.cpp.
+// rows (1940 to 1990, read from readings/eros/core/ErosTable.cpp), and writes the years outside
+// them as the packed table readings/eros/core/ErosSkyTable.cpp.
 //
 // The orbit starts from the osculating elements in eros-elements.txt and is integrated in the
 // barycentric ecliptic J2000 frame under the Sun, the eight planets and the Moon, whose

@@ -8,7 +8,7 @@ constexpr QColor LightGrey(224, 224, 224);
 
 // clang-format off
 constexpr TableSignResultWindow::Layout SexualLayout = {
-    .name = "frmSexualAstrologyDisplay",
+    .reading = kesto::Reading::SexualAstrology,
     .caption = "Kesto Sexual Astrology",
     .clientWidth = 8415, .clientHeight = 6135,
     .background = DarkGrey,
@@ -18,16 +18,13 @@ constexpr TableSignResultWindow::Layout SexualLayout = {
     .frameName = "fraSexualitySign", .frameCaption = "Sexual Astrology Sign",
     .frame = {0, 600, 8415, 3975},
     .frameBackground = DarkGrey, .frameText = Silver, .frameFontSize = 8.25, .frameFontBold = false,
-    .headings = {{
-        {"Label2", "Eros is the god of sexual love and desire.", {2182, 360, 4050, 210}, LightGrey},
-        {"Label12", "Eros in your Chart is Placed in", {2722, 720, 2970, 210}, Silver},
-    }},
-    .signName = {"lblSexualitySign", "", {3397, 1080, 1620, 210}, LightGrey},
-    .description = {"lblSignDesc", "", {180, 1440, 8055, 2415}, Silver},
+    .intro =    {"Label2", {2182, 360, 4050, 210}, LightGrey},
+    .placedIn = {"Label12", {2722, 720, 2970, 210}, Silver},
+    .signName = {"lblSexualitySign", {3397, 1080, 1620, 210}, LightGrey},
+    .description = {"lblSignDesc", {180, 1440, 8055, 2415}, Silver},
     .back = {0, 4680, 7095, 465},
     .exit = {7200, 4680, 1215, 465},
     .boldButtons = false,
-    .reading = kesto::Reading::SexualAstrology,
 };
 // clang-format on
 

@@ -4,13 +4,11 @@ namespace {
 
 // clang-format off
 constexpr SunSignResultWindow::Layout LoveLayout = {
-    .objectName = "frmLoveAstrologyDisplay",
     .caption = "Kesto Love Astrology",
     .reading = kesto::Reading::LoveAstrology,
     .clientHeight = 6435,
     .tabHeight = 5055,
     .profileTab = "Love Profile",
-    .profileHeading = "More About Your Love Profile",
     .profileHeadingBox = {2160, 1200, 3600, 270},
     .profileBox =        {233, 1680, 7455, 2100},
     .headingTops = {360, 864, 1368, 1872, 2376, 2880},

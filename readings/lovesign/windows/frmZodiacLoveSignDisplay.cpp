@@ -8,7 +8,7 @@ constexpr QColor White(255, 255, 255);
 
 // clang-format off
 constexpr TableSignResultWindow::Layout ZodiacLayout = {
-    .name = "frmZodiacLoveSignDisplay",
+    .reading = kesto::Reading::ZodiacLoveSign,
     .caption = "Kesto Zodiac Love Sign",
     .clientWidth = 7260, .clientHeight = 5295,
     .background = DarkTeal,
@@ -18,16 +18,13 @@ constexpr TableSignResultWindow::Layout ZodiacLayout = {
     .frameName = "fraLoveSign", .frameCaption = "Zodiac Love Sign",
     .frame = {0, 600, 7215, 3255},
     .frameBackground = DarkTeal, .frameText = Cyan, .frameFontSize = 9, .frameFontBold = true,
-    .headings = {{
-        {"Label6", "Venus is known as the Planet of  Love", {1785, 480, 3750, 210}, Cyan},
-        {"Label7", "Venus in Your Chart is Placed in", {2048, 960, 3165, 210}, Cyan},
-    }},
-    .signName = {"lblLoveSign", "", {3053, 1320, 1155, 210}, White},
-    .description = {"lblSignDesc", "", {120, 1800, 6975, 1215}, White},
+    .intro =    {"Label6", {1785, 480, 3750, 210}, Cyan},
+    .placedIn = {"Label7", {2048, 960, 3165, 210}, Cyan},
+    .signName = {"lblLoveSign", {3053, 1320, 1155, 210}, White},
+    .description = {"lblSignDesc", {120, 1800, 6975, 1215}, White},
     .back = {0, 3960, 5895, 465},
     .exit = {6000, 3960, 1215, 465},
     .boldButtons = true,
-    .reading = kesto::Reading::ZodiacLoveSign,
 };
 // clang-format on
 

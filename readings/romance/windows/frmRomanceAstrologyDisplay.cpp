@@ -4,13 +4,11 @@ namespace {
 
 // clang-format off
 constexpr SunSignResultWindow::Layout RomanceLayout = {
-    .objectName = "frmRomanceAstrologyDisplay",
     .caption = "Kesto Romance Astrology",
     .reading = kesto::Reading::RomanceAstrology,
     .clientHeight = 7215,
     .tabHeight = 5775,
     .profileTab = " Romance Profile",
-    .profileHeading = "More About Your Romance Profile",
     .profileHeadingBox = {1890, 1560, 4140, 270},
     .profileBox =        {240, 2040, 7455, 2265},
     .headingTops = {360, 800, 1240, 1680, 2120, 2560},

@@ -1,0 +1,145 @@
+#include "Reading.h"
+
+#include "assets/texts/ReadingTexts.h"
+#include "readings/love/core/LoveProfile.h"
+#include "zodiac/SignAttributes.h"
+
+#include <array>
+
+namespace kesto {
+
+namespace {
+
+using std::string_view;
+
+// The sun sign's card, as Love and Romance Astrology show it.
+// clang-format off
+constexpr ValueField SunSignValues[] = {
+    {"sign",          "Sign",          "Your Sun Sign", displayName},
+    {"element",       "Element",       "Element",       [](ZodiacSign s) { return SignAttributes(s).element; }},
+    {"birthstone",    "Birthstone",    "Birthstone",    [](ZodiacSign s) { return SignAttributes(s).birthstone; }},
+    {"luckyNumber",   "Lucky number",  "Lucky Number",  [](ZodiacSign s) { return SignAttributes(s).luckyNumber; }},
+    {"luckyDay",      "Lucky day",     "Lucky Day",     [](ZodiacSign s) { return SignAttributes(s).luckyDay; }},
+    {"compatibility", "Compatibility", "Compatibility", [](ZodiacSign s) { return SignAttributes(s).compatibility; }},
+};
+
+constexpr TextField PositiveTraits = {"positiveTraits", "Positive traits", "Positive Traits",
+                                      [](ZodiacSign s) { return std::string(SunSignTraits(s).positive); }};
+constexpr TextField NegativeTraits = {"negativeTraits", "Negative traits", "Negative Traits",
+                                      [](ZodiacSign s) { return std::string(SunSignTraits(s).negative); }};
+
+constexpr TextField LoveTexts[] = {
+    PositiveTraits, NegativeTraits,
+    {"profile", "Love profile", "More About Your Love Profile", LoveProfileText},
+};
+constexpr TextField RomanceTexts[] = {
+    PositiveTraits, NegativeTraits,
+    {"profile", "Romance profile", "More About Your Romance Profile",
+     [](ZodiacSign s) { return std::string(RomanceProfileText(s)); }},
+};
+
+constexpr ValueField VenusValues[] = {
+    {"sign", "Sign", "Venus in Your Chart is Placed in", displayName},
+};
+constexpr TextField VenusTexts[] = {
+    {"description", "", "", [](ZodiacSign s) { return std::string(LoveSignText(s)); }},
+};
+constexpr ValueField ErosValues[] = {
+    {"sign", "Sign", "Eros in your Chart is Placed in", displayName},
+};
+constexpr TextField ErosTexts[] = {
+    {"description", "", "", [](ZodiacSign s) { return std::string(ErosSignText(s)); }},
+};
+
+constexpr YearRange NoYears = {0, -1};
+
+constexpr std::array<ReadingDescription, 4> Readings = {{
+    {.reading = Reading::LoveAstrology,
+     .title = "Love Astrology", .command = "love", .body = Body::Sun,
+     .years = {1900, 2050}, .tableYears = NoYears, .commandYears = {1900, 2050},
+     .threeNameFields = true, .nameKeyMessage = "Please Enter Only Alphabet",
+     .februaryMessage = {}, .thirtyDayMessage = {},
+     .layout = ResultLayout::SunSignCard,
+     .inputWindow = "frmLoveAstrologyMain", .resultWindow = "frmLoveAstrologyDisplay",
+     .back = BackOrder::ShowInputFirst,
+     .intro = {}, .values = SunSignValues, .texts = LoveTexts},
+    {.reading = Reading::RomanceAstrology,
+     .title = "Romance Astrology", .command = "romance", .body = Body::Sun,
+     .years = {1900, 2050}, .tableYears = NoYears, .commandYears = {1900, 2050},
+     .threeNameFields = true, .nameKeyMessage = "Please Enter Only Alphabet",
+     .februaryMessage = {}, .thirtyDayMessage = {},
+     .layout = ResultLayout::SunSignCard,
+     .inputWindow = "frmRomanceAstrologyMain", .resultWindow = "frmRomanceAstrologyDisplay",
+     .back = BackOrder::ShowInputFirst,
+     .intro = {}, .values = SunSignValues, .texts = RomanceTexts},
+    {.reading = Reading::SexualAstrology,
+     .title = "Sexual Astrology", .command = "sexual", .body = Body::Eros,
+     .years = {1940, 1990}, .tableYears = {1940, 1990}, .commandYears = {1900, 2100},
+     .threeNameFields = false, .nameKeyMessage = "Please Enter only Letters",
+     // The two messages differ only by the blank before the exclamation mark.
+     .februaryMessage = "Please Enter Your Correct Date of Birth!",
+     .thirtyDayMessage = "Please Enter Your Correct Date of Birth !",
+     .layout = ResultLayout::TableSign,
+     .inputWindow = "frmSexualAstrologyMain", .resultWindow = "frmSexualAstrologyDisplay",
+     .back = BackOrder::UnloadFirst,
+     .intro = "Eros is the god of sexual love and desire.",
+     .values = ErosValues, .texts = ErosTexts},
+    {.reading = Reading::ZodiacLoveSign,
+     .title = "Zodiac Love Sign", .command = "lovesign", .body = Body::Venus,
+     .years = {1930, 2012}, .tableYears = {1930, 2012}, .commandYears = {1900, 2100},
+     .threeNameFields = false, .nameKeyMessage = "Please Enter only Letters",
+     .februaryMessage = "Please Enter Correct Date of Birth!",
+     .thirtyDayMessage = "Please Enter Correct Date of Birth !",
+     .layout = ResultLayout::TableSign,
+     .inputWindow = "frmZodiacLoveSignMain", .resultWindow = "frmZodiacLoveSignDisplay",
+     .back = BackOrder::UnloadFirst,
+     .intro = "Venus is known as the Planet of  Love", // two blanks, as the window shows it
+     .values = VenusValues, .texts = VenusTexts},
+}};
+// clang-format on
+
+constexpr bool inEnumOrder()
+{
+    for (std::size_t i = 0; i < Readings.size(); ++i) {
+        if (static_cast<std::size_t>(Readings[i].reading) != i)
+            return false;
+    }
+    return true;
+}
+static_assert(inEnumOrder(), "describe() finds a reading's row by its number");
+
+} // namespace
+
+std::string_view ReadingDescription::heading(std::string_view key) const
+{
+    for (const ValueField &field : values) {
+        if (field.key == key)
+            return field.heading;
+    }
+    for (const TextField &field : texts) {
+        if (field.key == key)
+            return field.heading;
+    }
+    return {};
+}
+
+const ReadingDescription &describe(Reading reading)
+{
+    return Readings[static_cast<std::size_t>(reading)];
+}
+
+std::span<const ReadingDescription> allReadings()
+{
+    return Readings;
+}
+
+const ReadingDescription *readingForCommand(std::string_view command)
+{
+    for (const ReadingDescription &description : Readings) {
+        if (description.command == command)
+            return &description;
+    }
+    return nullptr;
+}
+
+} // namespace kesto
