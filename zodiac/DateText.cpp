@@ -8,10 +8,6 @@ namespace kesto {
 
 namespace {
 
-constexpr std::array<std::string_view, 12> MonthNames = {
-    "January", "February", "March",     "April",   "May",      "June",
-    "July",    "August",   "September", "October", "November", "December"};
-
 // ASCII white space, whatever the locale: a number or a month name reads the same with blanks,
 // tabs or line ends around it (a shell's "$(...)" or a pasted line brings a trailing newline).
 bool isAsciiSpace(char c)
@@ -63,36 +59,8 @@ std::optional<int> parseWholeNumber(std::string_view text)
 
 std::optional<int> monthFromName(std::string_view name)
 {
-    // Every lookup of the sign tables passes here: the second letter and the length single out
-    // the one name to compare with.
-    if (name.size() < 3)
-        return std::nullopt;
-    int month = 0;
-    switch (name[1]) {
-    case 'a': // January, March, May
-        month = name.size() == 7 ? 1 : name.size() == 5 ? 3 : 5;
-        break;
-    case 'e': // February, September, December
-        month = name[0] == 'F' ? 2 : name[0] == 'S' ? 9 : 12;
-        break;
-    case 'p':
-        month = 4;
-        break;
-    case 'u': // June, July, August
-        month = name[0] == 'A' ? 8 : name[2] == 'n' ? 6 : 7;
-        break;
-    case 'c':
-        month = 10;
-        break;
-    case 'o':
-        month = 11;
-        break;
-    default:
-        return std::nullopt;
-    }
-    if (MonthNames[static_cast<std::size_t>(month - 1)] != name)
-        return std::nullopt;
-    return month;
+    const int month = listMonth(name);
+    return month != 0 ? std::optional(month) : std::nullopt;
 }
 
 std::string_view monthName(int month)
@@ -110,7 +78,7 @@ std::optional<int> monthFromUserText(std::string_view text)
             return number;
         return std::nullopt;
     }
-    for (std::size_t i = 0; i < MonthNames.size(); ++i) {
+    for (std::size_t i = 0; i < std::size(MonthNames); ++i) {
         if (equalsIgnoringCase(MonthNames[i], text))
             return static_cast<int>(i) + 1;
     }

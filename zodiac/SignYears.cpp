@@ -1,7 +1,5 @@
 #include "SignYears.h"
 
-#include "DateText.h"
-
 #include <algorithm>
 
 namespace kesto {
@@ -57,10 +55,10 @@ void SignYears::unpack(const PackedSignYears &block)
     finish();
 }
 
-std::optional<ZodiacSign> SignYears::signForListTexts(int firstYear, int lastYear,
-                                                      std::string_view yearText,
-                                                      std::string_view monthText,
-                                                      std::string_view dayText) const
+std::optional<ZodiacSign> SignYears::signForOtherTexts(int firstYear, int lastYear,
+                                                       std::string_view yearText,
+                                                       std::string_view monthText,
+                                                       std::string_view dayText) const
 {
     const std::optional<int> year = parseListNumber(yearText);
     if (!year || *year < firstYear || *year > lastYear)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "DateText.h"
 #include "SignChangeRow.h"
 #include "ZodiacSign.h"
 
@@ -68,10 +69,27 @@ public:
     // The sign for a date as the input window's lists show it ("1984", "February", "29"), for the
     // years firstYear..lastYear only: the year first, then the month name, exactly, then the day.
     // Day numbers below 1 count as 1 and above 31 as 31; any other text gets no answer.
+    // The lists' own texts are read inline; anything else takes the general parser.
     std::optional<ZodiacSign> signForListTexts(int firstYear, int lastYear,
                                                std::string_view yearText,
                                                std::string_view monthText,
-                                               std::string_view dayText) const;
+                                               std::string_view dayText) const
+    {
+        const int year = listDigits(yearText);
+        if (year < 0)
+            return signForOtherTexts(firstYear, lastYear, yearText, monthText, dayText);
+        if (year < firstYear || year > lastYear)
+            return std::nullopt;
+        const int month = listMonth(monthText);
+        if (month == 0)
+            return std::nullopt;
+        const int day = listDigits(dayText);
+        if (day < 1 || day > 31)
+            return signForOtherTexts(firstYear, lastYear, yearText, monthText, dayText);
+        const unsigned char cell = m_days[dayIndex(year, month, day)];
+        return cell == 0 ? std::nullopt
+                         : std::optional(static_cast<ZodiacSign>(cell & OrdinalBits));
+    }
 
     // The row of a year from 1900 to 2100.
     std::optional<SourcedRow> row(int year) const;
@@ -89,6 +107,10 @@ private:
             + static_cast<std::size_t>(day - 1);
     }
     void unpack(const PackedSignYears &block);
+    std::optional<ZodiacSign> signForOtherTexts(int firstYear, int lastYear,
+                                                std::string_view yearText,
+                                                std::string_view monthText,
+                                                std::string_view dayText) const;
 
     std::array<std::optional<SourcedRow>, Years> m_rows {};
     std::deque<std::vector<SignChange>> m_storage; // the unpacked rows' changes, never moved

@@ -45,11 +45,13 @@ std::optional<ZodiacSign> findReadingSign(Reading reading, std::string_view year
     }
     case Body::Venus: {
         // Every block is asked; only the one holding the year answers.
-        std::optional<ZodiacSign> sign;
-        for (auto find : {FindLoveSign1930To1959, FindLoveSign1960To1989, FindLoveSign1990To2012}) {
-            if (const std::optional<ZodiacSign> answer = find(yearText, monthText, dayText))
-                sign = answer;
-        }
+        std::optional<ZodiacSign> sign = FindLoveSign1930To1959(yearText, monthText, dayText);
+        if (const std::optional<ZodiacSign> later =
+                FindLoveSign1960To1989(yearText, monthText, dayText))
+            sign = later;
+        if (const std::optional<ZodiacSign> latest =
+                FindLoveSign1990To2012(yearText, monthText, dayText))
+            sign = latest;
         return sign;
     }
     case Body::Eros:
