@@ -6,8 +6,8 @@
 // its apparent geocentric ecliptic longitude (true equinox of date; light time, aberration and
 // nutation applied) passing a multiple of 30 degrees, found by bracketing and bisection to a
 // millisecond and rounded to the nearest minute (half a minute up).
-// Times are UT as the ephemeris takes them (UT1); UTC never differs from it by a second, well
-// within the minute. After today they rest on the ephemeris' extrapolated Delta T.
+// Times are UT as the ephemeris takes them (UT1), which UTC keeps within a second of: close enough
+// for minutes. After today they rest on the ephemeris' extrapolated Delta T.
 // An entry {year, month, day, hour, minute, sign} is the minute the body entered the sign; the
 // first is the sign in force at the start. 2412 changes, 0 of them back into the sign before
 // (marked).

@@ -347,8 +347,8 @@ inline std::string momentsRuleComment(const std::string &body, const MomentCount
                                 "bisection to a millisecond and rounded to the nearest minute "
                                 "(half a minute up).",
                           "", 0)
-        + wrappedComment("Times are UT as the ephemeris takes them (UT1); UTC never differs from "
-                         "it by a second, well within the minute. After today they rest on the "
+        + wrappedComment("Times are UT as the ephemeris takes them (UT1), which UTC keeps within "
+                         "a second of: close enough for minutes. After today they rest on the "
                          "ephemeris' extrapolated Delta T.",
                          "", 0)
         + wrappedComment("An entry {year, month, day, hour, minute, sign} is the minute the body "
