@@ -9,8 +9,7 @@
 // Times are UT as the ephemeris takes them (UT1), which UTC keeps within a second of: close enough
 // for minutes. After today they rest on the ephemeris' extrapolated Delta T.
 // An entry {year, month, day, hour, minute, sign} is the minute the body entered the sign; the
-// first is the sign in force at the start. 2412 changes, 0 of them back into the sign before
-// (marked).
+// first is the sign in force at the start. 2412 changes, none of them back into the sign before.
 
 #include "zodiac/SignMoments.h"
 

@@ -351,12 +351,14 @@ inline std::string momentsRuleComment(const std::string &body, const MomentCount
                          "a second of: close enough for minutes. After today they rest on the "
                          "ephemeris' extrapolated Delta T.",
                          "", 0)
-        + wrappedComment("An entry {year, month, day, hour, minute, sign} is the minute the body "
-                         "entered the sign; the first is the sign in force at the start. "
-                             + std::to_string(counts.changes) + " changes, "
-                             + std::to_string(counts.backward)
-                             + " of them back into the sign before (marked).",
-                         "", 0);
+        + wrappedComment(
+               "An entry {year, month, day, hour, minute, sign} is the minute the body "
+               "entered the sign; the first is the sign in force at the start. "
+                   + std::to_string(counts.changes) + " changes, "
+                   + (counts.backward == 0 ? std::string("none") : std::to_string(counts.backward))
+                   + " of them back into the sign before"
+                   + (counts.backward == 0 ? "." : " (marked // back)."),
+               "", 0);
 }
 
 } // namespace kesto::signrows

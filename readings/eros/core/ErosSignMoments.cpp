@@ -11,7 +11,7 @@
 // for minutes. After today they rest on the ephemeris' extrapolated Delta T.
 // An entry {year, month, day, hour, minute, sign} is the minute the body entered the sign; the
 // first is the sign in force at the start. 1482 changes, 57 of them back into the sign before
-// (marked).
+// (marked // back).
 // Checked when generated: integrated with a hundred times the step tolerance, no change moves by
 // more than 20.9 seconds, and 10 of the minutes change.
 

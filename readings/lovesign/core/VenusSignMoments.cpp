@@ -10,7 +10,7 @@
 // for minutes. After today they rest on the ephemeris' extrapolated Delta T.
 // An entry {year, month, day, hour, minute, sign} is the minute the body entered the sign; the
 // first is the sign in force at the start. 2548 changes, 69 of them back into the sign before
-// (marked).
+// (marked // back).
 
 #include "zodiac/SignMoments.h"
 
