@@ -1,9 +1,11 @@
 // The cost of one sign lookup, as the readings make them, over every cell of the three tables:
 // the sun-sign rule (12 months x 31 days), the Venus table (1930-2012) and the Eros table
-// (1940-1990). The table lookups take the texts the input windows' lists show ("1984",
-// "February", "29"); a Venus cell is asked of all three block lookups, as the Zodiac Love Sign
-// window asks them. Every answer is folded into a checksum that is printed, so no lookup can be
-// left out by the optimiser, and the checksum must come out the same in every round.
+// (1940-1990); and of the change moments of the Sun, Venus and Eros, every day 1900-2100 asked
+// for its change of sign and for the sign at noon. The table lookups take the texts the input
+// windows' lists show ("1984", "February", "29"); a Venus cell is asked of all three block lookups,
+// as the Zodiac Love Sign window asks them. Every answer is folded into a checksum that is printed,
+// so no lookup can be left out by the optimiser, and the checksum must come out the same in every
+// round.
 
 #include "BenchSupport.h"
 
@@ -11,6 +13,7 @@
 #include "readings/eros/core/SexualAstrology.h"
 #include "readings/lovesign/core/ZodiacLoveSign.h"
 #include "zodiac/DateText.h"
+#include "zodiac/SignMoments.h"
 #include "zodiac/SunSign.h"
 
 #include <algorithm>
@@ -108,6 +111,42 @@ Pass erosPass(const std::vector<DateTexts> &cells)
     return pass;
 }
 
+struct Day
+{
+    int year;
+    int month;
+    int day;
+};
+
+std::vector<Day> everyDay(int firstYear, int lastYear)
+{
+    constexpr int Lengths[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    std::vector<Day> days;
+    for (int year = firstYear; year <= lastYear; ++year) {
+        const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+        for (int month = 1; month <= 12; ++month) {
+            for (int day = 1; day <= Lengths[month - 1] + (month == 2 && leap); ++day)
+                days.push_back({year, month, day});
+        }
+    }
+    return days;
+}
+
+// Each day of each body: its change of sign, if any, and the sign at noon (two lookups).
+Pass momentsPass(const std::vector<Day> &days)
+{
+    Pass pass;
+    for (const Body body : {Body::Sun, Body::Venus, Body::Eros}) {
+        for (const Day &d : days) {
+            if (const std::optional<SignMoment> change =
+                    signChangeOnDay(body, d.year, d.month, d.day))
+                pass.checksum = pass.checksum * 31 + change->time.minute;
+            fold(pass, signAt(body, {d.year, d.month, d.day, 12, 0}));
+        }
+    }
+    return pass;
+}
+
 struct TableResult
 {
     const char *name;
@@ -163,6 +202,9 @@ int main(int argc, char *argv[])
     };
     const TableResult ownBlock = measure("Venus, own block only", venusCells.size(), rounds(60),
                                          [&] { return venusOwnBlockPass(venusCells); });
+    const std::vector<Day> days = everyDay(MomentsFirstYear, MomentsLastYear);
+    const TableResult moments = measure("moments, day and noon (x3)", days.size() * 3 * 2,
+                                        rounds(10), [&] { return momentsPass(days); });
 
     double totalNs = 0;
     std::size_t totalCells = 0;
@@ -179,6 +221,10 @@ int main(int argc, char *argv[])
         std::fprintf(stderr, "Venus: the own block answers differently from the three blocks\n");
         return 1;
     }
+    if (moments.nsPerLookup < 0) {
+        std::fprintf(stderr, "moments: a noon went unanswered or a round's answers differed\n");
+        return 1;
+    }
     const double ownBlockMean =
         (totalNs + (ownBlock.nsPerLookup - results[1].nsPerLookup) * double(results[1].cells))
         / double(totalCells);
@@ -188,5 +234,6 @@ int main(int argc, char *argv[])
     std::printf("RESULT lookup_ns_venus %.1f ns\n", results[1].nsPerLookup);
     std::printf("RESULT lookup_ns_eros %.1f ns\n", results[2].nsPerLookup);
     std::printf("RESULT lookup_ns %.1f ns\n", totalNs / double(totalCells));
+    std::printf("RESULT lookup_ns_moments %.1f ns\n", moments.nsPerLookup);
     return 0;
 }

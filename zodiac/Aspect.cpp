@@ -26,19 +26,6 @@ MatchTone toneOf(Aspect aspect)
 
 } // namespace
 
-std::string_view bodyName(Body body)
-{
-    switch (body) {
-    case Body::Sun:
-        return "Sun";
-    case Body::Venus:
-        return "Venus";
-    case Body::Eros:
-        return "Eros";
-    }
-    return {};
-}
-
 int signDistance(ZodiacSign a, ZodiacSign b)
 {
     const int apart = (ordinal(a) - ordinal(b) + 12) % 12;

@@ -1,17 +1,11 @@
 #pragma once
 
+#include "Body.h"
 #include "ZodiacSign.h"
 
 #include <string_view>
 
 namespace kesto {
-
-// The bodies a reading looks at: the Sun for the sun-sign readings, Venus for Zodiac Love Sign,
-// the asteroid Eros for Sexual Astrology.
-enum class Body { Sun, Venus, Eros };
-
-// "Sun", "Venus", "Eros"
-std::string_view bodyName(Body body);
 
 // The aspect between two signs, named by how many signs apart they stand along the zodiac, the
 // shorter way round: 0 conjunction, 1 semisextile, ..., 6 opposition.

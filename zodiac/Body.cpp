@@ -1,0 +1,18 @@
+#include "Body.h"
+
+namespace kesto {
+
+std::string_view bodyName(Body body)
+{
+    switch (body) {
+    case Body::Sun:
+        return "Sun";
+    case Body::Venus:
+        return "Venus";
+    case Body::Eros:
+        return "Eros";
+    }
+    return {};
+}
+
+} // namespace kesto

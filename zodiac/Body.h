@@ -1,0 +1,14 @@
+#pragma once
+
+#include <string_view>
+
+namespace kesto {
+
+// The bodies a reading looks at: the Sun for the sun-sign readings, Venus for Zodiac Love Sign,
+// the asteroid Eros for Sexual Astrology.
+enum class Body { Sun, Venus, Eros };
+
+// "Sun", "Venus", "Eros"
+std::string_view bodyName(Body body);
+
+} // namespace kesto
