@@ -19,13 +19,13 @@ struct SignText
 constexpr std::array<SignText, 12> ErosTexts = {{
     {ZodiacSign::Aries,
      "Your desire strikes like flint on steel: sudden, sharp and impossible to ignore. Pursuit "
-     "stirs you, and so do the pulse of competition and the thrill of an opening move, the marks "
-     "of Eros in Aries, the sign of the Ram. Hesitation cools you faster than anything, while "
-     "frankness and a wide grin set you alight. You like passion direct and unmistakable: a glance "
-     "that says everything, an embrace that needs no invitation. There is something athletic in "
-     "your ardor, a love of heat and motion and of matching strength with strength. The fire that "
-     "catches fastest can also burn out first, so you learn to feed it with care. Keep a lover who "
-     "dares you now and again, and that spark of yours can stay lit for years."},
+     "stirs you, and so do the pulse of competition and the thrill of the opening move, the surest "
+     "marks of Eros in Aries. Hesitation cools you faster than anything, while frankness and a "
+     "wide, daring grin set you alight. You like passion direct and unmistakable: a glance that "
+     "says everything, an embrace that needs no invitation. There is something athletic in your "
+     "ardor, a love of heat and motion and of matching strength with strength. The fire that "
+     "catches fastest can also burn out first, so you learn to feed it with real care. Keep a "
+     "lover who dares you now and again, and that spark of yours can stay lit for years."},
     {ZodiacSign::Taurus,
      "Eros in Taurus lets passion ripen in you slowly, like fruit on a sheltered branch. It is the "
      "body's quieter pleasures that wake you: the scent of warm skin, the cool of linen sheets, a "
@@ -36,11 +36,11 @@ constexpr std::array<SignText, 12> ErosTexts = {{
      "surrender, yet when you do, it is with your whole being. Tended like an orchard, your senses "
      "go on yielding sweetness, season after season."},
     {ZodiacSign::Gemini,
-     "For you, desire begins in the mind, and a clever tongue can be more seductive than any "
+     "For you, desire begins in the mind, and a clever tongue can often be more seductive than any "
      "perfume. Wit, banter and the electric play of ideas are your aphrodisiacs, and a "
      "conversation full of sparks is often the truest prelude you know. Variety keeps your passion "
      "awake, while routine dulls it faster than anything else. Teasing letters, secret nicknames, "
-     "double meanings and inventive games of words all heighten the thrill. You can be restless, "
+     "double meanings and inventive wordplay all heighten the thrill. You can be restless, "
      "flitting between fascinations, but someone who keeps you curious will always keep you near. "
      "This lightness is the gift of Eros in Gemini: you bring mischief into intimacy and remind a "
      "lover that passion can be fun."},

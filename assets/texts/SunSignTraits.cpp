@@ -141,7 +141,7 @@ constexpr std::array<TraitRow, 12> Rows = {{
        "before. Private, loyal and strong-willed, you leave a mark on everyone whose path you "
        "cross.",
        "The intensity that makes you so compelling can also make you hard to live with. You find "
-       "it difficult to trust, and you may test people in secret or keep whole parts of yourself "
+       "it difficult to trust, and you may test people covertly or keep entire parts of yourself "
        "locked away. When you feel betrayed, you can grow jealous, possessive and cold, and you "
        "do not forget a wrong easily; the sting of a Scorpio's revenge can outlast the original "
        "hurt. Your wish for control can become a tendency to manipulate, even with good "
@@ -150,7 +150,7 @@ constexpr std::array<TraitRow, 12> Rows = {{
     {ZodiacSign::Sagittarius,
        "You are both wanderer and philosopher, born restless, forever heading for some farther "
        "place. Optimistic, open-hearted and full of good humor, you believe, as a Sagittarius "
-       "will, that the next road, book or conversation might change everything, and often it does. "
+       "will, that the next trip, book or conversation might change everything, and often it does. "
        "You love freedom with your whole heart and you give it generously to others, never asking "
        "anyone to be smaller than they are. Your honesty is refreshing: you say what you see, and "
        "your frankness is so free of malice that people usually laugh rather than bristle. You are "
