@@ -89,6 +89,28 @@ QString textOf(Kind kind, ZodiacSign sign)
     return QString::fromLatin1(texts[int(kind)]);
 }
 
+// Love Match's 21 texts by layer and aspect, then its 5 overall lines (layer and aspect -1).
+struct MatchText
+{
+    QByteArray name;
+    int layer, aspect;
+    QString text;
+};
+
+QList<MatchText> matchTexts()
+{
+    QList<MatchText> all;
+    for (int layer = 0; layer < 3; ++layer) {
+        for (int aspect = 0; aspect < 7; ++aspect)
+            all.append({QByteArray(LayerNames[layer]) + ' ' + AspectNames[aspect], layer, aspect,
+                        QString::fromLatin1(LoveMatchText(Layers[layer], Aspect(aspect)))});
+    }
+    for (MatchTone tone : Tones)
+        all.append({"overall " + QByteArray::number(int(tone)), -1, -1,
+                    QString::fromLatin1(LoveMatchOverallText(tone))});
+    return all;
+}
+
 struct Text
 {
     QString where;
@@ -96,7 +118,7 @@ struct Text
     QString text;
 };
 
-// Every text a reader can meet: each sign's six, then Love Match's 21 texts and 5 overall lines.
+// Every text a reader can meet: each sign's six, then Love Match's.
 QList<Text> allTexts()
 {
     QList<Text> all;
@@ -105,15 +127,8 @@ QList<Text> allTexts()
             all.append({QStringLiteral("%1 %2").arg(nameOf(sign), KindNames[int(kind)]), kind,
                         textOf(kind, sign)});
     }
-    for (int layer = 0; layer < 3; ++layer) {
-        for (int aspect = 0; aspect < 7; ++aspect)
-            all.append({QStringLiteral("%1 %2").arg(LayerNames[layer], AspectNames[aspect]),
-                        Kind::Match,
-                        QString::fromLatin1(LoveMatchText(Layers[layer], Aspect(aspect)))});
-    }
-    for (MatchTone tone : Tones)
-        all.append({QStringLiteral("overall %1").arg(int(tone)), Kind::Match,
-                    QString::fromLatin1(LoveMatchOverallText(tone))});
+    for (const MatchText &match : matchTexts())
+        all.append({QString::fromLatin1(match.name), Kind::Match, match.text});
     return all;
 }
 
@@ -127,12 +142,6 @@ QRegularExpression callsSign(ZodiacSign sign)
     return QRegularExpression(QStringLiteral("\\b(?:%1|%2)\\b")
                                   .arg(QString::fromLatin1(nameOf(sign)),
                                        QLatin1String(SymbolPatterns[ordinal(sign) - 1])),
-                              QRegularExpression::CaseInsensitiveOption);
-}
-
-QRegularExpression wholeWord(const QString &word)
-{
-    return QRegularExpression(QStringLiteral("\\b%1\\b").arg(word),
                               QRegularExpression::CaseInsensitiveOption);
 }
 
@@ -206,15 +215,12 @@ void tst_Texts::textStructure_data()
                 target.paragraphs || i + 1 == pieces.size());
         }
     }
-    for (int layer = 0; layer < 3; ++layer) {
-        for (int aspect = 0; aspect < 7; ++aspect)
-            QTest::addRow("%s %s", LayerNames[layer], AspectNames[aspect])
-                << bytes(LoveMatchText(Layers[layer], Aspect(aspect))) << 500 << 900 << true << 1
-                << 99;
+    // Love Match: a paragraph of 500 to 900 characters, or one short overall sentence.
+    for (const MatchText &match : matchTexts()) {
+        const bool line = match.layer < 0;
+        QTest::newRow(match.name.constData()) << match.text.toLatin1() << (line ? 1 : 500)
+                                              << (line ? 160 : 900) << true << 1 << (line ? 1 : 99);
     }
-    for (MatchTone tone : Tones)
-        QTest::addRow("overall %d", int(tone))
-            << bytes(LoveMatchOverallText(tone)) << 1 << 160 << true << 1 << 1;
 }
 
 // One plain ASCII line each, as long as written.
@@ -303,15 +309,8 @@ void tst_Texts::matchNamesOnlyItsLayerAndAspect_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("layer");  // -1: an overall line, which names none
     QTest::addColumn<int>("aspect"); // -1: likewise
-    for (int layer = 0; layer < 3; ++layer) {
-        for (int aspect = 0; aspect < 7; ++aspect)
-            QTest::addRow("%s %s", LayerNames[layer], AspectNames[aspect])
-                << QString::fromLatin1(LoveMatchText(Layers[layer], Aspect(aspect))) << layer
-                << aspect;
-    }
-    for (MatchTone tone : Tones)
-        QTest::addRow("overall %d", int(tone))
-            << QString::fromLatin1(LoveMatchOverallText(tone)) << -1 << -1;
+    for (const MatchText &match : matchTexts())
+        QTest::newRow(match.name.constData()) << match.text << match.layer << match.aspect;
 }
 
 // A Love Match text names its own body and aspect and no other, whole words only ("sextile"
@@ -327,9 +326,11 @@ void tst_Texts::matchNamesOnlyItsLayerAndAspect()
         const QRegularExpression name(QStringLiteral("\\b%1s?\\b").arg(LayerNames[body]));
         QVERIFY2(text.contains(name) == (body == layer), LayerNames[body]);
     }
-    for (int other = 0; other < 7; ++other)
-        QVERIFY2(text.contains(wholeWord(AspectNames[other])) == (other == aspect),
-                 AspectNames[other]);
+    for (int other = 0; other < 7; ++other) {
+        const QRegularExpression name(QStringLiteral("\\b%1\\b").arg(AspectNames[other]),
+                                      QRegularExpression::CaseInsensitiveOption);
+        QVERIFY2(text.contains(name) == (other == aspect), AspectNames[other]);
+    }
     for (ZodiacSign sign : AllSigns)
         QVERIFY2(!text.contains(callsSign(sign)), nameOf(sign).constData());
 }
@@ -344,9 +345,9 @@ void tst_Texts::imagesStayInOneReading_data()
         QTest::newRow(nameOf(sign).constData()) << readings;
     }
     QStringList match;
-    for (Body layer : Layers) {
-        for (Aspect aspect : AllAspects)
-            match << QString::fromLatin1(LoveMatchText(layer, aspect));
+    for (const MatchText &text : matchTexts()) {
+        if (text.layer >= 0)
+            match << text.text;
     }
     QTest::newRow("love match") << match;
 }

@@ -138,9 +138,9 @@ constexpr std::array<MatchText, 21> MatchTexts = {{
      "Each of you loves in a style the other lacks and secretly admires, so the attraction is "
      "immediate and often powerful. One may court with words, the other with deeds; one craves "
      "togetherness while the other protects a private world. Polarity like this keeps romance "
-     "vivid, but it can also leave each of you waiting for the other to love in your own way. Let "
-     "the differences teach rather than frustrate you. Borrowing a little of each other's style "
-     "turns the space between you into room for both ways of loving."},
+     "vivid, but it can also leave each of you waiting to be loved in your own style. Let the "
+     "differences teach rather than frustrate you. Borrowing a little of each other's style turns "
+     "the space between you into room for both ways of loving."},
     {Body::Eros, Aspect::Conjunction,
      "Your desires rhyme. With both your Eros signs in conjunction, you two want the same kinds of "
      "closeness, respond to the same cues and move at much the same pace, so intimacy rarely needs "
