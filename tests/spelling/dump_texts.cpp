@@ -17,5 +17,12 @@ int main()
                   << LoveSignText(sign) << '\n'
                   << ErosSignText(sign) << '\n';
     }
+    for (Body layer : {Body::Sun, Body::Venus, Body::Eros}) {
+        for (Aspect aspect : AllAspects)
+            std::cout << LoveMatchText(layer, aspect) << '\n';
+    }
+    for (MatchTone tone : {MatchTone::Flowing, MatchTone::Close, MatchTone::Adjusting,
+                           MatchTone::Testing, MatchTone::Mixed})
+        std::cout << LoveMatchOverallText(tone) << '\n';
     return std::cout.good() ? 0 : 1;
 }
