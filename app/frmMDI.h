@@ -79,17 +79,17 @@ private:
     ReadingWindow *wireResult(ResultWindow *result);
 
     QMdiArea *m_mdiArea = nullptr;
-    QWidget *Picture6 = nullptr;
+    QWidget *Picture6 = nullptr; // the top strip holding the forum banner; clickable itself
     ClickableLabel *lblVelmoraBanner = nullptr;
-    QWidget *Picture1 = nullptr;
+    QWidget *Picture1 = nullptr; // the strip holding the frame of the four reading buttons
     QFrame *picButtonContainer = nullptr;
     std::array<QPushButton *, 4> cmdSelectOption {};
     QWidget *picMain = nullptr;
     std::array<ClickableLabel *, 7> lblCaption {};
     QPushButton *cmdMDIDonate = nullptr;
-    QWidget *PicCoBrand = nullptr;
+    QWidget *PicCoBrand = nullptr; // the bottom strip: Exit and the business offer
     QPushButton *cmdMdiExit = nullptr;
-    ClickableLabel *Label7 = nullptr;
+    ClickableLabel *Label7 = nullptr; // the business offer, opening the fully-branded page
     QList<QAction *> m_ownMenuBar;
     ReadingNavigator *m_navigator = nullptr;
     LeftClick m_bannerClick;

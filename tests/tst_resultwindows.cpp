@@ -4,6 +4,7 @@
 #include "gui/QtText.h"
 #include "readings/core/Readings.h"
 #include "readings/windows/ReadingState.h"
+#include "readings/windows/ResultWindow.h"
 
 #include <QAccessible>
 #include <QPlainTextEdit>
@@ -66,6 +67,8 @@ private slots:
     void leavingTheResult();
     void menuBarAndPages_data();
     void menuBarAndPages();
+    void headingsAreTheDocuments_data();
+    void headingsAreTheDocuments();
 
 private:
     Desktop m_desk;
@@ -282,6 +285,45 @@ void tst_ResultWindows::menuBarAndPages()
         QCOMPARE(control + QLatin1Char('=') + openedPage(m_desk.platform().opened), page);
     }
     QCOMPARE(shownReading(mdi), window);
+}
+
+void tst_ResultWindows::headingsAreTheDocuments_data()
+{
+    QTest::addColumn<int>("button");
+    QTest::newRow("love") << int(Love);
+    QTest::newRow("romance") << int(Romance);
+    QTest::newRow("sexual") << int(Sexual);
+    QTest::newRow("zodiac") << int(Zodiac);
+}
+
+// Every heading the window shows over a value or a text is the one its document gives that
+// value or text, which is what copying, saving and printing show; and every heading of the
+// document is on the window.
+void tst_ResultWindows::headingsAreTheDocuments()
+{
+    QFETCH(int, button);
+    ReadingWindow *window = readFor(m_desk.mdi(), button, "MARY JONES", 21, 7, 1975);
+    QVERIFY(window);
+    const std::optional<kesto::ReadingDocument> &document =
+        static_cast<ResultWindow *>(window)->document();
+    QVERIFY(document);
+    QStringList expected;
+    for (const kesto::ReadingValue &value : document->values)
+        expected << toQString(value.heading);
+    for (const kesto::ReadingText &text : document->texts) {
+        if (!text.heading.empty())
+            expected << toQString(text.heading);
+    }
+    if (!document->intro.empty())
+        expected << toQString(document->intro);
+    QStringList shown;
+    for (QLabel *label : window->findChildren<QLabel *>()) {
+        if (label->buddy() || expected.contains(label->text()))
+            shown << label->text();
+    }
+    expected.sort();
+    shown.sort();
+    QCOMPARE(shown, expected);
 }
 
 QTEST_MAIN(tst_ResultWindows)
