@@ -85,8 +85,15 @@ public:
         m_text += ": ";
         m_text += jsonString(value);
     }
+    // A value that is already JSON, such as an object made by another JsonObject.
+    void addJson(std::string_view key, std::string_view json)
+    {
+        m_text += m_text.empty() ? "{\n  " : ",\n  ";
+        m_text += jsonString(key);
+        m_text += ": ";
+        m_text += json;
+    }
     std::string finished() const { return m_text + "\n}\n"; }
-
 private:
     std::string m_text;
 };
@@ -126,6 +133,10 @@ std::string terminalText(const ReadingDocument &document)
         appendField(text, value.label, value.value);
     if (const std::string_view note = document.sourceNote(); !note.empty())
         appendField(text, "Source", note);
+    if (document.signChange) {
+        text += '\n';
+        text += wrapText(document.signChange->line, WrapWidth);
+    }
     for (const ReadingText &section : document.texts) {
         if (section.label.empty()) {
             text += '\n';
@@ -145,6 +156,14 @@ std::string jsonText(const ReadingDocument &document, std::string_view commandNa
         object.add(value.key, value.value);
     if (!isSunSignReading(document.reading))
         object.add("source", document.source == SignSource::Ephemeris ? "ephemeris" : "table");
+    if (document.signChange) {
+        const SignMoment &moment = document.signChange->moment;
+        object.addJson("signChange",
+                       "{\"body\": " + jsonString(bodyName(moment.body))
+                           + ", \"time\": " + jsonString(isoMinute(moment.time))
+                           + ", \"from\": " + jsonString(displayName(moment.from))
+                           + ", \"to\": " + jsonString(displayName(moment.to)) + "}");
+    }
     for (const ReadingText &section : document.texts)
         object.add(section.key, section.joined());
     if (!document.picture.empty())
@@ -196,7 +215,7 @@ int showReading(const ReadingDescription &command, const BirthDate &date, Format
     const std::optional<SourcedSign> found = findReadingSignAnyYear(command.reading, date);
     if (!found)
         return noAnswer(command.reading, date, err);
-    printReading(readingDocument(command.reading, found->sign, {}, date, found->source), format,
+    printReading(readingDocument(command.reading, found->sign, {}, date), format,
                  out);
     return ExitSuccess;
 }

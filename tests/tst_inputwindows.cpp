@@ -78,13 +78,13 @@ void tst_InputWindows::freshWindow_data()
                                 "your partner better! Enter your Date of Birth and Know More!";
     QTest::newRow("sexual")
         << 2 << "Kesto Sexual Astrology" << QSize(7260, 5040) << QColor(255, 192, 255) << 1940
-        << 1990 << "Find My &Sexual Astrology Sign"
+        << 2050 << "Find My &Sexual Astrology Sign"
         << "&Exit"
         << "Kesto Sexual Astrology describes the placement of the asteroid Eros "
            "in your birth chart. This helps you know more about the sexual, "
            "passion, love and erotic side of your nature";
     QTest::newRow("zodiac") << 3 << "Kesto Zodiac Love Sign" << QSize(7260, 5175)
-                            << QColor(0, 64, 64) << 1930 << 2012 << "Find My Zodiac &Love Sign"
+                            << QColor(0, 64, 64) << 1930 << 2050 << "Find My Zodiac &Love Sign"
                             << "&Exit"
                             << "Kesto Zodiac Love Sign describes your characteristics based on the "
                                "placement of Venus in your birth chart. Venus is a planet which is "

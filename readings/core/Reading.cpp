@@ -62,7 +62,7 @@ constexpr std::array<ReadingDescription, 4> Readings = {{
      .layout = ResultLayout::SunSignCard,
      .inputWindow = "frmLoveAstrologyMain", .resultWindow = "frmLoveAstrologyDisplay",
      .back = BackOrder::ShowInputFirst,
-     .intro = {}, .values = SunSignValues, .texts = LoveTexts},
+     .intro = {}, .signName = "sun sign", .values = SunSignValues, .texts = LoveTexts},
     {.reading = Reading::RomanceAstrology,
      .title = "Romance Astrology", .command = "romance", .body = Body::Sun,
      .years = {1900, 2050}, .tableYears = NoYears, .commandYears = {1900, 2050},
@@ -71,10 +71,10 @@ constexpr std::array<ReadingDescription, 4> Readings = {{
      .layout = ResultLayout::SunSignCard,
      .inputWindow = "frmRomanceAstrologyMain", .resultWindow = "frmRomanceAstrologyDisplay",
      .back = BackOrder::ShowInputFirst,
-     .intro = {}, .values = SunSignValues, .texts = RomanceTexts},
+     .intro = {}, .signName = "sun sign", .values = SunSignValues, .texts = RomanceTexts},
     {.reading = Reading::SexualAstrology,
      .title = "Sexual Astrology", .command = "sexual", .body = Body::Eros,
-     .years = {1940, 1990}, .tableYears = {1940, 1990}, .commandYears = {1900, 2100},
+     .years = {1940, 2050}, .tableYears = {1940, 1990}, .commandYears = {1900, 2100},
      .threeNameFields = false, .nameKeyMessage = "Please Enter only Letters",
      // The two messages differ only by the blank before the exclamation mark.
      .februaryMessage = "Please Enter Your Correct Date of Birth!",
@@ -82,11 +82,11 @@ constexpr std::array<ReadingDescription, 4> Readings = {{
      .layout = ResultLayout::TableSign,
      .inputWindow = "frmSexualAstrologyMain", .resultWindow = "frmSexualAstrologyDisplay",
      .back = BackOrder::UnloadFirst,
-     .intro = "Eros is the god of sexual love and desire.",
+     .intro = "Eros is the god of sexual love and desire.", .signName = "Eros sign",
      .values = ErosValues, .texts = ErosTexts},
     {.reading = Reading::ZodiacLoveSign,
      .title = "Zodiac Love Sign", .command = "lovesign", .body = Body::Venus,
-     .years = {1930, 2012}, .tableYears = {1930, 2012}, .commandYears = {1900, 2100},
+     .years = {1930, 2050}, .tableYears = {1930, 2012}, .commandYears = {1900, 2100},
      .threeNameFields = false, .nameKeyMessage = "Please Enter only Letters",
      .februaryMessage = "Please Enter Correct Date of Birth!",
      .thirtyDayMessage = "Please Enter Correct Date of Birth !",
@@ -94,6 +94,7 @@ constexpr std::array<ReadingDescription, 4> Readings = {{
      .inputWindow = "frmZodiacLoveSignMain", .resultWindow = "frmZodiacLoveSignDisplay",
      .back = BackOrder::UnloadFirst,
      .intro = "Venus is known as the Planet of  Love", // two blanks, as the window shows it
+     .signName = "Zodiac Love Sign",
      .values = VenusValues, .texts = VenusTexts},
 }};
 // clang-format on

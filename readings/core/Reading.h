@@ -67,7 +67,8 @@ struct ReadingDescription
     std::string_view inputWindow;  // the windows' names: "frmLoveAstrologyMain"
     std::string_view resultWindow; // "frmLoveAstrologyDisplay"
     BackOrder back;
-    std::string_view intro; // the line above the sign on the table windows; empty otherwise
+    std::string_view intro;    // the line above the sign on the table windows; empty otherwise
+    std::string_view signName; // what the reading calls its sign: "Zodiac Love Sign"
     std::span<const ValueField> values;
     std::span<const TextField> texts;
 

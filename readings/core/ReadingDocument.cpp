@@ -82,11 +82,47 @@ std::string ReadingDocument::personLine() const
 
 std::string_view ReadingDocument::sourceNote() const
 {
-    return source == SignSource::Ephemeris ? "computed from the planets' positions" : "";
+    if (source != SignSource::Ephemeris)
+        return {};
+    return describe(reading).body == Body::Eros ? "computed from the asteroid's position"
+                                                 : "computed from the planets' positions";
+}
+
+std::string ReadingDocument::sourceLine() const
+{
+    std::string line(sourceNote());
+    if (!line.empty()) {
+        line.front() = static_cast<char>(line.front() - 'a' + 'A');
+        line += '.';
+    }
+    return line;
+}
+
+std::string ReadingDocument::shortNote() const
+{
+    // The short form has no full stop; the change follows the source after a semicolon.
+    std::string source = sourceLine();
+    if (!source.empty())
+        source.pop_back();
+    if (!signChange)
+        return source;
+    if (source.empty())
+        return signChange->shortLine;
+    std::string change = signChange->shortLine;
+    change.front() = static_cast<char>(change.front() - 'A' + 'a');
+    return source + "; " + change;
+}
+
+std::string ReadingDocument::fullNote() const
+{
+    std::string note = sourceLine();
+    if (signChange)
+        note += (note.empty() ? "" : " ") + signChange->line;
+    return note;
 }
 
 ReadingDocument readingDocument(Reading reading, ZodiacSign sign, std::string name,
-                                const BirthDate &date, SignSource source)
+                                const BirthDate &date)
 {
     const ReadingDescription &description = describe(reading);
     ReadingDocument document;
@@ -95,7 +131,10 @@ ReadingDocument readingDocument(Reading reading, ZodiacSign sign, std::string na
     document.name = std::move(name);
     document.date = date;
     document.sign = sign;
-    document.source = source;
+    const bool beyondTable = description.body != Body::Sun
+        && !description.tableYears.contains(date.year);
+    document.source = beyondTable ? SignSource::Ephemeris : SignSource::Table;
+    document.signChange = signChangeNote(reading, sign, date);
     document.intro = description.intro;
     for (const ValueField &field : description.values)
         document.values.push_back(
@@ -127,6 +166,10 @@ std::string readingPlainText(const ReadingDocument &document)
     if (const std::string_view note = document.sourceNote(); !note.empty()) {
         text += "Source: ";
         text += note;
+        text += '\n';
+    }
+    if (document.signChange) {
+        text += document.signChange->line;
         text += '\n';
     }
     for (const ReadingText &section : document.texts) {
@@ -168,6 +211,11 @@ std::string readingMarkdown(const ReadingDocument &document)
         text += "- **Source:** ";
         text += markdownEscaped(note);
         text += '\n';
+    }
+    if (document.signChange) {
+        text += "\n*";
+        text += markdownEscaped(document.signChange->line);
+        text += "*\n";
     }
     for (const ReadingText &section : document.texts) {
         if (!section.heading.empty()) {
@@ -229,6 +277,11 @@ std::string readingHtml(const ReadingDocument &document, const HtmlOptions &opti
     if (const std::string_view note = document.sourceNote(); !note.empty())
         row("Source", note);
     html += "</table>\n";
+    if (document.signChange) {
+        html += "<p><i>";
+        appendEscaped(html, document.signChange->line);
+        html += "</i></p>\n";
+    }
     for (const ReadingText &section : document.texts) {
         if (!section.heading.empty()) {
             html += "<h2>";

@@ -2,6 +2,7 @@
 
 #include "Reading.h"
 #include "Readings.h"
+#include "SignChangeNote.h"
 #include "zodiac/SignYears.h"
 #include "zodiac/ZodiacSign.h"
 
@@ -47,7 +48,11 @@ struct ReadingDocument
     std::vector<ReadingValue> values;
     std::vector<ReadingText> texts;
     std::string_view picture; // the sign picture, "aquarius.jpg"; empty for the table readings
+    // Zodiac Love Sign and Sexual Astrology beyond their tables' years read the computed sign.
     SignSource source = SignSource::Table;
+    // When the body changed sign on the birth date (or, for the sun sign, stood in another sign
+    // all day), the line that says so.
+    std::optional<SignChangeNote> signChange;
 
     // The value or text under a key ("sign", "profile"); nullptr when the reading has none.
     const ReadingValue *value(std::string_view key) const;
@@ -57,14 +62,22 @@ struct ReadingDocument
     std::string dateText() const;
     // "MARY JONES, born 20 January 1990", or "Born 20 January 1990" without a name.
     std::string personLine() const;
-    // Where the sign came from, when not from the reading's own table; empty otherwise.
+    // Where the sign came from, when not from the reading's own table ("computed from the
+    // planets' positions"); empty otherwise.
     std::string_view sourceNote() const;
+    // The same as a line of its own: "Computed from the asteroid's position."
+    std::string sourceLine() const;
+    // What the result window shows under the sign: the source and the sign change in short
+    // ("Computed from the planets' positions; born after 00:22 UTC: Aquarius"), and the same in
+    // full for assistive technology; both empty when there is nothing to say.
+    std::string shortNote() const;
+    std::string fullNote() const;
 };
 
-// The reading of `sign` for a person born on `date`, as its description lays it out; `source`
-// says where a table reading's sign came from.
+// The reading of `sign` for a person born on `date`, as its description lays it out: the sign
+// is its table's within the table's years and computed beyond them.
 ReadingDocument readingDocument(Reading reading, ZodiacSign sign, std::string name,
-                                const BirthDate &date, SignSource source = SignSource::Table);
+                                const BirthDate &date);
 
 // One line a value, one line a paragraph, for pasting where no formatting survives.
 std::string readingPlainText(const ReadingDocument &document);

@@ -52,23 +52,28 @@ std::optional<ZodiacSign> findReadingSign(Reading reading, std::string_view year
         if (const std::optional<ZodiacSign> latest =
                 FindLoveSign1990To2012(yearText, monthText, dayText))
             sign = latest;
-        return sign;
+        if (sign)
+            return sign;
+        break;
     }
     case Body::Eros:
-        return FindErosSign(yearText, monthText, dayText);
+        if (const std::optional<ZodiacSign> sign = FindErosSign(yearText, monthText, dayText))
+            return sign;
+        break;
     }
-    return std::nullopt;
+    // Beyond the table's years, the sign computed from the sky, read the same way.
+    const ReadingDescription &description = describe(reading);
+    const SignYears &sky = *signYearsOf(description.body);
+    const YearRange table = description.tableYears;
+    if (const std::optional<ZodiacSign> before =
+            sky.signForListTexts(SkyFirstYear, table.first - 1, yearText, monthText, dayText))
+        return before;
+    return sky.signForListTexts(table.last + 1, SkyLastYear, yearText, monthText, dayText);
 }
 
 std::optional<ZodiacSign> findReadingSign(Reading reading, const BirthDate &date)
 {
-    const ReadingDescription &description = describe(reading);
-    const SignYears *years = signYearsOf(description.body);
-    if (!years)
-        return SunSignFromDate(date.day, date.month);
-    if (!description.tableYears.contains(date.year))
-        return std::nullopt;
-    const std::optional<SourcedSign> found = years->sign(date.year, date.month, date.day);
+    const std::optional<SourcedSign> found = findReadingSignAnyYear(reading, date);
     return found ? std::optional(found->sign) : std::nullopt;
 }
 

@@ -24,12 +24,13 @@ struct BirthDate
 std::string dateText(const BirthDate &date);
 
 // The sign a reading finds for a date given as the input window's lists show it ("1984",
-// "January", "29"); Zodiac Love Sign asks its three table blocks in turn, as it always has.
-// Nothing where the reading's lookup has no answer.
+// "January", "29"). Within their tables' years Zodiac Love Sign asks its three table blocks in
+// turn and Sexual Astrology its table, as they always have; beyond them both read the sign
+// computed from the sky, 1900 to 2100. Nothing for any other text.
 std::optional<ZodiacSign> findReadingSign(Reading reading, std::string_view yearText,
                                           std::string_view monthText, std::string_view dayText);
 
-// The same for a date given as numbers.
+// The same for a date given as numbers, as the windows' lists' positions give it.
 std::optional<ZodiacSign> findReadingSign(Reading reading, const BirthDate &date);
 
 // The same for any date from 1900 to 2100, with where the sign comes from: Zodiac Love Sign and

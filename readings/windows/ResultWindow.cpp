@@ -2,6 +2,10 @@
 
 #include "ReadingShare.h"
 #include "ReadingState.h"
+#include "gui/Look.h"
+#include "gui/QtText.h"
+
+#include <QLabel>
 
 ResultWindow::ResultWindow(kesto::Reading reading)
     : m_reading(reading)
@@ -26,4 +30,30 @@ void ResultWindow::fillReading(const BirthData &data, const QPixmap &signPicture
         kesto::readingDocument(m_reading, *sign, data.personName().toStdString(), data.date());
     m_signPicture = signPicture;
     showDocument(*m_document, signPicture);
+}
+
+QLabel *ResultWindow::noteLabel(QWidget *parent, const QRect &place, const QColor &color)
+{
+    auto *note = new QLabel(parent);
+    note->setObjectName(QStringLiteral("lblSignNote"));
+    note->setFont(Look::verdana(7));
+    note->setWordWrap(true);
+    note->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Look::setTextColor(note, color);
+    note->setGeometry(place);
+    note->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
+    note->setFocusPolicy(Qt::StrongFocus);
+    note->setContextMenuPolicy(Qt::NoContextMenu);
+    note->hide();
+    return note;
+}
+
+void ResultWindow::showNote(QLabel *note, QLabel *sign, const kesto::ReadingDocument &document)
+{
+    const QString full = toQString(document.fullNote());
+    note->setText(toQString(document.shortNote()));
+    note->setToolTip(full);
+    note->setAccessibleName(full);
+    note->setVisible(!full.isEmpty());
+    sign->setAccessibleDescription(full);
 }

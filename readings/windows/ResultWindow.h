@@ -6,6 +6,8 @@
 
 #include <QPixmap>
 
+class QLabel;
+
 #include <optional>
 
 // A result window: filled by its reading while still hidden, then shown in place of the input
@@ -39,6 +41,13 @@ protected:
                               const QPixmap &signPicture) = 0;
     // The sign text names no sign: what the window keeps and shows then.
     virtual void showUnknownSign(const QString &signText) = 0;
+
+    // The line under the sign that says when the sign was computed or changed on the birth
+    // date: small, wrapped, hidden until there is something to say.
+    static QLabel *noteLabel(QWidget *parent, const QRect &place, const QColor &color);
+    // Shows the document's note in the line, and gives it to the sign's label as its
+    // description, so that a screen reader reads it with the sign.
+    static void showNote(QLabel *note, QLabel *sign, const kesto::ReadingDocument &document);
 
 private:
     kesto::Reading m_reading;

@@ -162,6 +162,7 @@ void SunSignResultWindow::buildCard(QWidget *page)
     }
     lblSunSign->setFont(Look::verdana(9.75, true));
     Look::setTextColor(lblSunSign, m_layout.signText);
+    lblSignNote = ResultWindow::noteLabel(page, twips(m_layout.noteBox), m_layout.valueText);
 
     // A traits box with its heading just above it, which names it for assistive technology.
     const auto traitsBox = [&](const QString &headingName, const QString &boxName,
@@ -241,6 +242,7 @@ void SunSignResultWindow::FillSunSignResult(const kesto::ReadingDocument &docume
     txtSunSignPositiveTraits->setPlainText(text("positiveTraits"));
     txtSunSignNegativeTraits->setPlainText(text("negativeTraits"));
     picSunSign->setPixmap(signPicture);
+    showNote(lblSignNote, lblSunSign, document);
     // The paragraphs of a profile are parted by CR LF pairs, which the box takes as one break.
     txtLoveProfile->setPlainText(text("profile"));
 }

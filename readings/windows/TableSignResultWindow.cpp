@@ -93,6 +93,9 @@ TableSignResultWindow::TableSignResultWindow(const Layout &layout)
     m_signName = label(frame, layout.signName, 9);
     m_signName->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     m_description = label(frame, layout.description, 8.25);
+    m_note = noteLabel(frame, inPixels(layout.note.place), layout.note.color);
+    m_note->setObjectName(QLatin1String(layout.note.name));
+    m_note->setAlignment(layout.noteAlignment);
     m_description->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     m_description->setWordWrap(true);
     // The keyboard reaches the sign and its description; assistive technology reads the sign
@@ -145,6 +148,7 @@ void TableSignResultWindow::showDocument(const kesto::ReadingDocument &document,
     showDescriptionOf(document);
     if (const kesto::ReadingValue *sign = document.value("sign"))
         m_signName->setText(toQString(sign->value));
+    showNote(m_note, m_signName, document);
 }
 
 void TableSignResultWindow::showUnknownSign(const QString &signText)

@@ -51,6 +51,8 @@ public:
         LabelLook placedIn; // the sign's heading
         LabelLook signName;
         LabelLook description;
+        LabelLook note; // the line under or beside the sign
+        Qt::Alignment noteAlignment;
         QRect back;
         QRect exit;
         bool boldButtons;
@@ -73,4 +75,5 @@ private:
 
     QLabel *m_signName = nullptr;
     QLabel *m_description = nullptr;
+    QLabel *m_note = nullptr;
 };

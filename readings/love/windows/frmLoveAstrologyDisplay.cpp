@@ -13,6 +13,7 @@ constexpr SunSignResultWindow::Layout LoveLayout = {
     .profileBox =        {233, 1680, 7455, 2100},
     .headingTops = {360, 864, 1368, 1872, 2376, 2880},
     .valueTops =   {360, 900, 1395, 1890, 2385, 2880},
+    .noteBox =     {240, 615, 4380, 240},
     .positiveBox = {240,  3600, 3735, 1020}, // side by side
     .negativeBox = {4080, 3600, 3735, 1020},
     .footerTop = 5640,

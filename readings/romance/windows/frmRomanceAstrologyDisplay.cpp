@@ -13,6 +13,7 @@ constexpr SunSignResultWindow::Layout RomanceLayout = {
     .profileBox =        {240, 2040, 7455, 2265},
     .headingTops = {360, 800, 1240, 1680, 2120, 2560},
     .valueTops =   {360, 800, 1240, 1680, 2120, 2560},
+    .noteBox =     {240, 600, 4380, 195},
     .positiveBox = {240, 3240, 7455, 900}, // one above the other, full width
     .negativeBox = {240, 4440, 7455, 855},
     .footerTop = 6360,
