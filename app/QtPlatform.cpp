@@ -8,8 +8,10 @@
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QProcess>
 #include <QScreen>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QUrl>
 
 // A carriage return alone starts a new line in the program's messages; Qt's labels break lines
@@ -33,10 +35,49 @@ bool QtMessagePrompter::askYesNo(QWidget *parent, const QString &text)
     return box.exec() == QMessageBox::Yes;
 }
 
-void QtWebOpener::open(const QUrl &address)
+QtWebOpener::~QtWebOpener()
 {
-    // The desktop starts the browser on its own; whether it could is not ours to report.
-    QDesktopServices::openUrl(address);
+    // A browser that xdg-open started runs on without it; nothing is reported any more.
+    for (QProcess *process : std::as_const(m_running)) {
+        process->disconnect();
+        process->kill();
+        process->waitForFinished(1000);
+        delete process;
+    }
+}
+
+void QtWebOpener::open(const QUrl &address, std::function<void()> failed)
+{
+    // In a Flatpak or Snap sandbox only Qt's opener reaches the desktop, through its portal.
+    const QString xdgOpen = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
+    if (xdgOpen.isEmpty() || qEnvironmentVariableIsSet("FLATPAK_ID")
+        || qEnvironmentVariableIsSet("SNAP")) {
+        if (!QDesktopServices::openUrl(address))
+            failed();
+        return;
+    }
+    auto *process = new QProcess;
+    process->setProgram(xdgOpen);
+    process->setArguments({address.toString(QUrl::FullyEncoded)});
+    process->setProcessChannelMode(QProcess::ForwardedChannels);
+    process->setStandardInputFile(QProcess::nullDevice());
+    m_running.append(process);
+    const auto ended = [this, process, failed](bool ok) {
+        m_running.removeOne(process);
+        process->deleteLater();
+        if (!ok)
+            failed();
+    };
+    QObject::connect(process, &QProcess::finished, process,
+                     [ended](int code, QProcess::ExitStatus status) {
+                         ended(status == QProcess::NormalExit && code == 0);
+                     });
+    QObject::connect(process, &QProcess::errorOccurred, process,
+                     [ended](QProcess::ProcessError error) {
+                         if (error == QProcess::FailedToStart)
+                             ended(false);
+                     });
+    process->start();
 }
 
 QString QtSettingsStore::value(const QString &key)

@@ -3,6 +3,10 @@
 #include "LockFileInstanceGuard.h"
 #include "gui/Platform.h"
 
+#include <QList>
+
+class QProcess;
+
 // The desktop services as Qt provides them.
 
 class QtMessagePrompter : public MessagePrompter
@@ -12,10 +16,17 @@ public:
     bool askYesNo(QWidget *parent, const QString &text) override;
 };
 
+// Where the desktop has xdg-open, the page goes through it, whose exit status tells whether a
+// browser took the page; Qt's own opener only tells whether it could start a program.
 class QtWebOpener : public WebOpener
 {
 public:
-    void open(const QUrl &address) override;
+    ~QtWebOpener() override;
+    void open(const QUrl &address, std::function<void()> failed) override;
+
+private:
+    // The xdg-open runs still going; one may wait for a browser it started to end.
+    QList<QProcess *> m_running;
 };
 
 class QtSettingsStore : public SettingsStore

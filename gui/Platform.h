@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 class QPrinter;
 class QUrl;
 class QWidget;
@@ -26,8 +28,9 @@ class WebOpener
 {
 public:
     virtual ~WebOpener() = default;
-    // Hands the address to the desktop; does not wait and reports nothing.
-    virtual void open(const QUrl &address) = 0;
+    // Hands the address to the desktop and returns without waiting for the browser. `failed`
+    // runs, at once or later, when the desktop could not show the page (no browser, no opener).
+    virtual void open(const QUrl &address, std::function<void()> failed) = 0;
 };
 
 // The per-user store, under the program's name, section "Settings".

@@ -2,7 +2,7 @@
 
 #include "Platform.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QDir>
 #include <QRegularExpression>
 
@@ -73,11 +73,8 @@ QUrl webPageAddress(WebPage page, const QUrlQuery &details)
         return {};
     const QString host = webHost();
     if (host.isEmpty()) {
-        QUrl file = QUrl::fromLocalFile(installedSiteFolder() + QLatin1Char('/') + key
-                                        + QStringLiteral(".html"));
-        if (!details.isEmpty())
-            file.setQuery(details);
-        return file;
+        return QUrl::fromLocalFile(installedSiteFolder() + QLatin1Char('/') + key
+                                   + QStringLiteral(".html"));
     }
     QUrl address(QStringLiteral("http://") + host
                  + QStringLiteral("/kesto-free-astrology-suite/ssd.php?page=") + key);
@@ -90,10 +87,28 @@ QUrl webPageAddress(WebPage page, const QUrlQuery &details)
     return address;
 }
 
+QString webSiteName()
+{
+    const QString host = webHost();
+    if (host.isEmpty())
+        return QStringLiteral("the Kesto Astrology web site");
+    return QStringLiteral("http://") + host + QStringLiteral("/kesto-free-astrology-suite/");
+}
+
+QString unopenedPageMessage(const QUrl &address)
+{
+    return QStringLiteral("The web page could not be opened: no web browser was found to show "
+                          "it.\nTo see the page, open this address in a web browser:\n")
+        + address.toString();
+}
+
 void OpenWebPage(WebPage page, const QUrlQuery &details)
 {
     const QUrl address = webPageAddress(page, details);
     if (address.isEmpty())
         return;
-    Platform::current().web->open(address);
+    Platform::current().web->open(address, [address] {
+        Platform::current().prompter->information(QApplication::activeWindow(),
+                                                  unopenedPageMessage(address));
+    });
 }

@@ -37,8 +37,18 @@ QString installedSiteFolder();
 // With a web server configured, http://HOST/kesto-free-astrology-suite/ssd.php?page=KEY;
 // without one, the installed copy of the page as a file: URL. Empty for an unknown page.
 // `details` follow the page key in the query (for the donate page, the amount chosen); the
-// installed copy takes them as its query too.
+// installed copy, the same page for every detail, leaves them out, as some openers take a
+// file: URL's query for part of the file name.
 QUrl webPageAddress(WebPage page, const QUrlQuery &details = {});
 
-// Opens the page in the default browser; a failure goes unreported.
+// How the About window names the maker's web site: its address on the configured server, or
+// "the Kesto Astrology web site" for the installed pages, whose file: address means nothing
+// to a reader.
+QString webSiteName();
+
+// The message shown when the desktop could not open `address` in a browser.
+QString unopenedPageMessage(const QUrl &address);
+
+// Opens the page in the default browser, and tells the user, with the address, when the
+// desktop has no browser to show it in.
 void OpenWebPage(WebPage page, const QUrlQuery &details = {});

@@ -109,15 +109,14 @@ frmAbout::frmAbout(QWidget *parent)
     coBrand->setGeometry(Twips::rect(240, 2430, 3000, 240));
     connect(coBrand, &ClickableLabel::clicked, this, [] { OpenWebPage(WebPage::FullyBranded); });
 
-    // The address the label opens, whether the maker's server or the installed page. A long one
-    // may break after any slash (a zero-width space marks the places), on a second line.
-    const QString address = webPageAddress(WebPage::HomePage).toString();
-    QString breakable = address;
+    // The maker's site by its address on a server, by its name when the installed pages open.
+    // An address may break after any slash (a zero-width space marks the places).
+    const QString site = webSiteName();
+    QString breakable = site;
     breakable.replace(QLatin1Char('/'), QStringLiteral("/\u200B"));
     auto *homePage = new ClickableLabel(QStringLiteral("Visit us online at ") + breakable, this);
     homePage->setObjectName(QStringLiteral("lblHomePage"));
-    homePage->setAccessibleName(QStringLiteral("Visit us online at ") + address);
-    homePage->setToolTip(address);
+    homePage->setAccessibleName(QStringLiteral("Visit us online at ") + site);
     homePage->setWordWrap(true);
     homePage->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     homePage->setFont(Look::verdana(8.25, true, true));

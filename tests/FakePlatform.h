@@ -29,7 +29,12 @@ public:
         return answerYes;
     }
 
-    void open(const QUrl &address) override { opened.append(address); }
+    void open(const QUrl &address, std::function<void()> failed) override
+    {
+        opened.append(address);
+        if (!browserWorks)
+            failed();
+    }
 
     QString value(const QString &key) override { return settings.value(key); }
     void setValue(const QString &key, const QString &value) override
@@ -75,6 +80,7 @@ public:
     // When set, the store keeps nothing and gives this as the reason.
     QString unwritableBecause;
     bool answerYes = false;
+    bool browserWorks = true; // false: every page fails to open, as on a desktop without one
     QDate todayDate {2026, 12, 8};
     QSize screen {1280, 1024};
     qreal dpi = 96;

@@ -311,6 +311,7 @@ void tst_MainWindow::pageCommands()
 
 void tst_MainWindow::aboutWindowIsModal()
 {
+    qunsetenv(WebHostVariable);
     m_mdi->cmdSelectOption_Click(0);
     bool seen = false;
     whenModalOpens([&](QWidget *modal) {
@@ -320,6 +321,9 @@ void tst_MainWindow::aboutWindowIsModal()
         QCOMPARE(about->windowTitle(), QStringLiteral("Kesto Astrology Suite v1.20"));
         QVERIFY(labelText(about, "lblDescription")
                     .startsWith("Kesto Astrology Suite is a comprehensive love software"));
+        // The installed pages open: the site is named, not given by its file: address.
+        QCOMPARE(labelText(about, "lblHomePage"),
+                 QStringLiteral("Visit us online at the Kesto Astrology web site"));
         QTest::mouseClick(child(about, "lblHomePage"), Qt::LeftButton, {}, QPoint(3, 3));
         QTest::mouseClick(child(about, "lblCoBrand"), Qt::LeftButton, {}, QPoint(3, 3));
         QTest::mouseClick(child(about, "cmdOK"), Qt::LeftButton);

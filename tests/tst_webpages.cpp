@@ -6,7 +6,8 @@
 #include <QTest>
 
 // Which address each web command opens: the maker's server when one is named, else the copy of
-// the pages installed with the program; never anything for a page outside the six.
+// the pages installed with the program; never anything for a page outside the six. A page the
+// desktop cannot show is reported with its address.
 class tst_WebPages : public QObject
 {
     Q_OBJECT
@@ -18,6 +19,8 @@ private slots:
     void server();
     void installedPages();
     void unknownPageOpensNothing();
+    void pageWithoutBrowser_data();
+    void pageWithoutBrowser();
 
 private:
     std::unique_ptr<FakePlatform> m_platform;
@@ -113,7 +116,16 @@ void tst_WebPages::server()
                                     : QUrl("http://" + host
                                            + "/kesto-free-astrology-suite/ssd.php?page=" + key));
     }
+    // The amount chosen for a donation goes to the server; the installed page is one for all.
+    OpenWebPage(WebPage::Donate, QUrlQuery(QStringLiteral("amount=25")));
+    expected << (host.isEmpty()
+                     ? QUrl::fromLocalFile(installedPage("donate"))
+                     : QUrl("http://" + host
+                            + "/kesto-free-astrology-suite/ssd.php?page=donate&amount=25"));
     QCOMPARE(m_platform->opened, expected);
+    QCOMPARE(webSiteName(),
+             host.isEmpty() ? QStringLiteral("the Kesto Astrology web site")
+                            : "http://" + host + "/kesto-free-astrology-suite/");
 }
 
 // Each installed page is the page itself (its navigation marks it as the current one), and its
@@ -142,6 +154,37 @@ void tst_WebPages::unknownPageOpensNothing()
     qputenv(WebHostVariable, "example.org");
     OpenWebPage(unknown);
     QVERIFY(m_platform->opened.isEmpty());
+}
+
+void tst_WebPages::pageWithoutBrowser_data()
+{
+    QTest::addColumn<QString>("host");
+    QTest::addColumn<bool>("browserWorks");
+    QTest::newRow("installed pages, no browser") << "" << false;
+    QTest::newRow("server, no browser") << "example.org:8470" << false;
+    QTest::newRow("installed pages, a browser") << "" << true;
+}
+
+void tst_WebPages::pageWithoutBrowser()
+{
+    QFETCH(QString, host);
+    QFETCH(bool, browserWorks);
+    m_platform->settings[QLatin1String(WebHostSetting)] = host;
+    m_platform->browserWorks = browserWorks;
+    for (const auto &[page, key] : Pages)
+        OpenWebPage(page);
+    QCOMPARE(m_platform->opened.size(), qsizetype(std::size(Pages)));
+    if (browserWorks) {
+        QVERIFY(m_platform->messages.isEmpty());
+        return;
+    }
+    // One message for each page, naming the address to open by hand.
+    QCOMPARE(m_platform->messages.size(), qsizetype(std::size(Pages)));
+    for (qsizetype i = 0; i < m_platform->messages.size(); ++i) {
+        const QString message = m_platform->messages.at(i);
+        QVERIFY2(message.contains(QLatin1String("could not be opened")), qPrintable(message));
+        QVERIFY2(message.contains(m_platform->opened.at(i).toString()), qPrintable(message));
+    }
 }
 
 QTEST_GUILESS_MAIN(tst_WebPages)

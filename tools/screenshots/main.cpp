@@ -60,7 +60,10 @@ public:
         messages << text;
         return false;
     }
-    void open(const QUrl &address) override { messages << address.toString(); }
+    void open(const QUrl &address, std::function<void()>) override
+    {
+        messages << address.toString();
+    }
     QString value(const QString &key) override { return m_settings.value(key); }
     void setValue(const QString &key, const QString &value) override { m_settings[key] = value; }
     QDate today() override { return {2026, 1, 15}; }
