@@ -94,6 +94,7 @@ public:
         m_text += json;
     }
     std::string finished() const { return m_text + "\n}\n"; }
+
 private:
     std::string m_text;
 };
@@ -215,8 +216,7 @@ int showReading(const ReadingDescription &command, const BirthDate &date, Format
     const std::optional<SourcedSign> found = findReadingSignAnyYear(command.reading, date);
     if (!found)
         return noAnswer(command.reading, date, err);
-    printReading(readingDocument(command.reading, found->sign, {}, date), format,
-                 out);
+    printReading(readingDocument(command.reading, found->sign, {}, date), format, out);
     return ExitSuccess;
 }
 

@@ -69,6 +69,8 @@ private slots:
     void menuBarAndPages();
     void headingsAreTheDocuments_data();
     void headingsAreTheDocuments();
+    void noteUnderTheSign_data();
+    void noteUnderTheSign();
 
 private:
     Desktop m_desk;
@@ -267,6 +269,8 @@ void tst_ResultWindows::menuBarAndPages()
 
     QCOMPARE(window->subWindow()->pos(), QPoint((1280 - window->subWindow()->width()) / 2, 0));
     for (QWidget *control : window->findChildren<QWidget *>()) {
+        if (control->isHidden()) // hidden itself, such as the sign's note on a quiet day
+            continue;
         if (qobject_cast<QLabel *>(control) || qobject_cast<QPlainTextEdit *>(control)
             || qobject_cast<QPushButton *>(control)) {
             QAccessibleInterface *named = QAccessible::queryAccessibleInterface(control);
@@ -324,6 +328,49 @@ void tst_ResultWindows::headingsAreTheDocuments()
     expected.sort();
     shown.sort();
     QCOMPARE(shown, expected);
+}
+
+void tst_ResultWindows::noteUnderTheSign_data()
+{
+    QTest::addColumn<int>("button");
+    QTest::addColumn<QList<int>>("date"); // day, month, year
+    QTest::addColumn<QString>("note");    // what the line under the sign says; empty: no line
+    // clang-format off
+    QTest::newRow("love, quiet day")         << int(Love)    << QList {1, 1, 1990} << "";
+    QTest::newRow("love, the Sun elsewhere") << int(Love)    << QList {21, 7, 1990} << "The Sun stood in Cancer all day";
+    QTest::newRow("romance, change day")     << int(Romance) << QList {23, 7, 1990} << "Born before 02:22 UTC: the Sun in Cancer";
+    QTest::newRow("zodiac, change day")      << int(Zodiac)  << QList {24, 1, 1930} << "Born after 00:22 UTC: Aquarius";
+    QTest::newRow("zodiac, computed")        << int(Zodiac)  << QList {10, 3, 2033} << "Computed from the planets' positions";
+    QTest::newRow("sexual, computed")        << int(Sexual)  << QList {17, 5, 1995} << "Computed from the asteroid's position";
+    QTest::newRow("sexual, quiet table day") << int(Sexual)  << QList {1, 1, 1940} << "";
+    // clang-format on
+}
+
+// The line under the sign: what it says, that it fits its place without covering any other
+// control, and that a screen reader hears it with the sign.
+void tst_ResultWindows::noteUnderTheSign()
+{
+    QFETCH(int, button);
+    QFETCH(QList<int>, date);
+    QFETCH(QString, note);
+    ReadingWindow *window = readFor(m_desk.mdi(), button, "MARY JONES", date[0], date[1], date[2]);
+    QVERIFY(window);
+    auto *line = child<QLabel>(window, QStringLiteral("lblSignNote"));
+    QCOMPARE(line->isVisibleTo(window), !note.isEmpty());
+    auto *sign = child<QLabel>(window, QLatin1String(Readings[button].signLabel));
+    if (note.isEmpty()) {
+        QVERIFY(sign->accessibleDescription().isEmpty());
+        return;
+    }
+    QCOMPARE(line->text(), note);
+    QVERIFY(line->heightForWidth(line->width()) <= line->height());
+    QVERIFY(!sign->accessibleDescription().isEmpty());
+    QCOMPARE(sign->accessibleDescription(), line->accessibleName());
+    for (QWidget *other : line->parentWidget()->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+        if (other != line && other->isVisibleTo(window))
+            QVERIFY2(!other->geometry().intersects(line->geometry()),
+                     qPrintable(other->objectName()));
+    }
 }
 
 QTEST_MAIN(tst_ResultWindows)

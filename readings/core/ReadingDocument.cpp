@@ -85,7 +85,7 @@ std::string_view ReadingDocument::sourceNote() const
     if (source != SignSource::Ephemeris)
         return {};
     return describe(reading).body == Body::Eros ? "computed from the asteroid's position"
-                                                 : "computed from the planets' positions";
+                                                : "computed from the planets' positions";
 }
 
 std::string ReadingDocument::sourceLine() const
@@ -131,8 +131,8 @@ ReadingDocument readingDocument(Reading reading, ZodiacSign sign, std::string na
     document.name = std::move(name);
     document.date = date;
     document.sign = sign;
-    const bool beyondTable = description.body != Body::Sun
-        && !description.tableYears.contains(date.year);
+    const bool beyondTable =
+        description.body != Body::Sun && !description.tableYears.contains(date.year);
     document.source = beyondTable ? SignSource::Ephemeris : SignSource::Table;
     document.signChange = signChangeNote(reading, sign, date);
     document.intro = description.intro;

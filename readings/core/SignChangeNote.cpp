@@ -62,8 +62,8 @@ std::string dayAndMonth(const UtcMinute &time)
 
 std::string isoMinute(const UtcMinute &time)
 {
-    return std::to_string(time.year) + '-' + twoDigits(time.month) + '-' + twoDigits(time.day)
-        + 'T' + twoDigits(time.hour) + ':' + twoDigits(time.minute) + 'Z';
+    return std::to_string(time.year) + '-' + twoDigits(time.month) + '-' + twoDigits(time.day) + 'T'
+        + twoDigits(time.hour) + ':' + twoDigits(time.minute) + 'Z';
 }
 
 std::optional<SignChangeNote> signChangeNote(Reading reading, ZodiacSign shown,

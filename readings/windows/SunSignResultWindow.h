@@ -42,7 +42,7 @@ public:
         // The six rows: sign, Element, Birthstone, Lucky Number, Lucky Day, Compatibility.
         std::array<int, 6> headingTops;
         std::array<int, 6> valueTops;
-        Box noteBox; // the line under the sign, between the sign's row and the next
+        Box noteBox;     // the line under the sign, between the sign's row and the next
         Box positiveBox; // each trait box has its heading just above it
         Box negativeBox;
         int footerTop;
