@@ -57,6 +57,8 @@ private slots:
     void refusedInput();
     void readings_data();
     void readings();
+    void signChange_data();
+    void signChange();
     void textReadings_data();
     void textReadings();
     void tables_data();
@@ -172,6 +174,59 @@ void tst_Cli::readings()
     QCOMPARE(text.status, ExitSuccess);
     QVERIFY(text.out.contains("\nSign:           " + sign + '\n'));
     QCOMPARE(text.out.contains("Source:         computed from the "), source == "ephemeris");
+}
+
+void tst_Cli::signChange_data()
+{
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<QString>("change"); // body, time, from, to; empty for none
+    QTest::addColumn<QString>("line");   // what the text says of it
+    const auto row = [](const char *tag, const char *args, const char *change, const char *line) {
+        QTest::newRow(tag) << words(args) << QString::fromLatin1(change)
+                           << QString::fromLatin1(line);
+    };
+    // Venus entered Aquarius in the first minutes of a day the table dates at 0h in Capricorn.
+    row("venus, change day", "lovesign 1930 1 24", "Venus 1930-01-24T00:22Z Capricorn Aquarius",
+        "born after then, your Zodiac Love Sign is Aquarius.");
+    row("venus, the day after", "lovesign 1930 1 25", "", "");
+    // The calendar's Leo from 21 July; the Sun entered Leo only on the 23rd.
+    row("sun behind the calendar", "love 1990 7 21", "Sun 1990-07-23T02:22Z Cancer Leo",
+        "The Sun stood in Cancer all this day: it entered Leo on 23 July at 02:22 UTC.");
+    row("sun change day", "romance 1990 7 23", "Sun 1990-07-23T02:22Z Cancer Leo",
+        "born before then, the Sun stood in Cancer.");
+    // The calendar's Pisces until 20 March; the Sun entered Aries late on the 19th.
+    row("sun ahead of the calendar", "love 2044 3 20", "Sun 2044-03-19T23:21Z Pisces Aries",
+        "The Sun stood in Aries all this day: it had left Pisces on 19 March at 23:21 UTC.");
+    row("sun, quiet day", "love 1990 1 1", "", "");
+    row("eros table, change day", "sexual 1941 1 20", "Eros 1941-01-20T08:54Z Aquarius Pisces",
+        "born after then, your Eros sign is Pisces.");
+    // The table's Aquarius is neither sign of the sky's change that day: it is not contradicted.
+    row("eros table, another sign", "sexual 1980 1 22", "", "");
+    row("eros computed, change day", "sexual 1995 1 5",
+        "Eros 1995-01-05T18:16Z Sagittarius Capricorn", "your Eros sign is Capricorn.");
+    row("a day the month lacks", "love 1990 2 30", "", "");
+}
+
+// The moment of a change of sign on the birth date, in JSON and as a line of the text.
+void tst_Cli::signChange()
+{
+    QFETCH(QStringList, args);
+    QFETCH(QString, change);
+    QFETCH(QString, line);
+    const Run json = run(args + QStringList {"--json"});
+    QCOMPARE(json.status, ExitSuccess);
+    const QJsonObject object = QJsonDocument::fromJson(json.out.toUtf8()).object();
+    QCOMPARE(object.contains("signChange"), !change.isEmpty());
+    const QJsonObject moment = object.value("signChange").toObject();
+    if (!change.isEmpty()) {
+        QCOMPARE(QStringList({moment["body"].toString(), moment["time"].toString(),
+                              moment["from"].toString(), moment["to"].toString()})
+                     .join(' '),
+                 change);
+    }
+    const QString text = run(args).out.simplified();
+    QCOMPARE(text.contains(" UTC"), !line.isEmpty());
+    QVERIFY2(text.contains(line), qPrintable(text.left(300)));
 }
 
 void tst_Cli::textReadings_data()

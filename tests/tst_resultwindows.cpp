@@ -100,6 +100,10 @@ void tst_ResultWindows::nextFindsTheSign_data()
     QTest::newRow("sexual 1940-01-01 menu")   << int(Sexual)  << "ANN"        << 1  << 1  << 1940 << true  << "Scorpio"     << "";
     QTest::newRow("sexual 1952-02-29")        << int(Sexual)  << "ANN"        << 29 << 2  << 1952 << false << "Taurus"      << "";
     QTest::newRow("sexual 1941-02-29")        << int(Sexual)  << "ANN"        << 29 << 2  << 1941 << false << "Pisces"      << "";
+    // Beyond the tables, to the end of the year lists: the computed sign.
+    QTest::newRow("sexual 1995-05-17")        << int(Sexual)  << "ANN"        << 17 << 5  << 1995 << false << "Pisces"      << "";
+    QTest::newRow("lovesign 2033-03-10")      << int(Zodiac)  << "ANN"        << 10 << 3  << 2033 << false << "Aries"       << "";
+    QTest::newRow("lovesign 2050-12-31")      << int(Zodiac)  << "ANN"        << 31 << 12 << 2050 << false << "Scorpio"     << "";
     QTest::newRow("love, no first name")      << int(Love)    << " JONES"     << 20 << 1  << 0    << false << "" << "Please Enter Your First Name";
     QTest::newRow("romance, no last name")    << int(Romance) << "MARY "      << 20 << 1  << 0    << false << "" << "Please Enter Your Last Name";
     QTest::newRow("lovesign 30 February")     << int(Zodiac)  << "ANN"        << 30 << 2  << 0    << false << "" << "Please Enter Correct Date of Birth!";
@@ -366,7 +370,8 @@ void tst_ResultWindows::noteUnderTheSign()
     QVERIFY(line->heightForWidth(line->width()) <= line->height());
     QVERIFY(!sign->accessibleDescription().isEmpty());
     QCOMPARE(sign->accessibleDescription(), line->accessibleName());
-    for (QWidget *other : line->parentWidget()->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+    for (QWidget *other :
+         line->parentWidget()->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
         if (other != line && other->isVisibleTo(window))
             QVERIFY2(!other->geometry().intersects(line->geometry()),
                      qPrintable(other->objectName()));
