@@ -66,10 +66,13 @@ std::optional<BirthDate> parseBirthDate(const ReadingDescription &command,
                    + ": takes a whole number from 1 to 31");
         return std::nullopt;
     }
-    // The window's own refusal, worded as the window shows it.
+    // The window's own refusal, with the reason and the window's own words.
     const DateRefusal refusal = checkBirthDate(command.reading, *day, *month);
     if (refusal != DateRefusal::None) {
-        err << dateRefusalMessage(command.reading, refusal) << '\n';
+        refuse(err,
+               "no day " + std::to_string(*day) + " in " + std::string(monthName(*month)) + ": "
+                   + std::string(command.command) + " refuses it as its input window does (\""
+                   + std::string(dateRefusalMessage(command.reading, refusal)) + "\")");
         return std::nullopt;
     }
     return BirthDate {*year, *month, *day};
@@ -122,14 +125,17 @@ void appendField(std::string &text, std::string_view label, std::string_view val
 // How a reading is printed: as text for the terminal, or in one of the exchange formats.
 enum class Format { Text, Json, Markdown, Html };
 
-// "Love Astrology reading for 20 January 1990", an empty line, the values, then the texts
-// wrapped for the terminal.
+// "Love Astrology", "Born 20 January 1990", an empty line, the values, then the texts wrapped
+// for the terminal: the lines the Markdown and the saved text open with, too.
 std::string terminalText(const ReadingDocument &document)
 {
     std::string text(document.title);
-    text += " reading for ";
-    text += document.dateText();
-    text += "\n\n";
+    text += '\n';
+    text += document.personLine();
+    text += '\n';
+    if (const std::string note = document.dayNote(); !note.empty())
+        text += wrapText(note, WrapWidth);
+    text += '\n';
     for (const ReadingValue &value : document.values)
         appendField(text, value.label, value.value);
     if (const std::string_view note = document.sourceNote(); !note.empty())
@@ -153,6 +159,8 @@ std::string jsonText(const ReadingDocument &document, std::string_view commandNa
 {
     JsonObject object;
     object.add("reading", commandName);
+    if (const std::string note = document.dayNote(); !note.empty())
+        object.add("dayNote", note);
     for (const ReadingValue &value : document.values)
         object.add(value.key, value.value);
     if (!isSunSignReading(document.reading))

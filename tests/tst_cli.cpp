@@ -7,6 +7,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QRegularExpression>
 #include <QtTest>
 
 #include <sstream>
@@ -102,11 +103,13 @@ void tst_Cli::refusedInput_data()
     row("unknown table", "table moon", "\"moon\"");
     row("table extra", "table sun eros", "\"eros\"");
     row("table as json", "table sun --json", "--json");
-    // The input window's own words, exactly.
-    row("lovesign 30 Feb", "lovesign 1990 February 30", "Please Enter Correct Date of Birth!");
-    row("lovesign 31 Apr", "lovesign 2012 april 31", "Please Enter Correct Date of Birth !");
+    // The reason, and the input window's own words exactly.
+    row("lovesign 30 Feb", "lovesign 1990 February 30",
+        "no day 30 in February|(\"Please Enter Correct Date of Birth!\")");
+    row("lovesign 31 Apr", "lovesign 2012 april 31",
+        "no day 31 in April|(\"Please Enter Correct Date of Birth !\")");
     row("sexual 31 Feb", "sexual 1940 FEBRUARY 31 --json",
-        "Please Enter Your Correct Date of Birth!");
+        "no day 31 in February|(\"Please Enter Your Correct Date of Birth!\")");
 }
 
 // One line on standard error, nothing on standard output, status 2.
@@ -117,10 +120,6 @@ void tst_Cli::refusedInput()
     const Run result = run(args);
     QCOMPARE(result.status, ExitUsage);
     QCOMPARE(result.out, QString());
-    if (mentions.first().startsWith("Please")) {
-        QCOMPARE(result.err, mentions.first() + '\n');
-        return;
-    }
     QVERIFY(result.err.startsWith("kesto-reading: "));
     QVERIFY(result.err.endsWith('\n'));
     QCOMPARE(result.err.count('\n'), 1);
@@ -172,7 +171,7 @@ void tst_Cli::readings()
     // The text says where a computed sign comes from, and only then.
     const Run text = run(args);
     QCOMPARE(text.status, ExitSuccess);
-    QVERIFY(text.out.contains("\nSign:           " + sign + '\n'));
+    QVERIFY(text.out.contains(QRegularExpression("\n(Sun|Venus|Eros) Sign: +" + sign + '\n')));
     QCOMPARE(text.out.contains("Source:         computed from the "), source == "ephemeris");
 }
 
@@ -253,7 +252,7 @@ void tst_Cli::textReadings()
         QVERIFY2(line.size() <= 78, qPrintable(line));
 
     const bool love = reading == "love";
-    QVERIFY(result.out.contains(love ? "\nLove profile\n" : "\nRomance profile\n"));
+    QVERIFY(result.out.contains(love ? "\nLove Profile\n" : "\nRomance Profile\n"));
     const QString flat = result.out.simplified();
     const std::string profile =
         love ? LoveProfileText(sign) : std::string(RomanceProfileText(sign));

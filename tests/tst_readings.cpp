@@ -61,6 +61,8 @@ void tst_Readings::matchesTheCommandLine()
         made[qs(text.key)] = qs(text.joined());
     if (!document.picture.empty())
         made["picture"] = qs(document.picture);
+    if (const std::string note = document.dayNote(); !note.empty())
+        made["dayNote"] = qs(note);
     if (!isSunSignReading(kind))
         made["source"] = found->source == SignSource::Ephemeris ? "ephemeris" : "table";
     QCOMPARE(made, expected.toVariantMap());

@@ -63,6 +63,13 @@ std::optional<int> monthFromName(std::string_view name)
     return month != 0 ? std::optional(month) : std::nullopt;
 }
 
+int daysInMonth(int year, int month)
+{
+    constexpr int Days[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+    return month == 2 && leap ? 29 : Days[month - 1];
+}
+
 std::string_view monthName(int month)
 {
     if (month < 1 || month > 12)

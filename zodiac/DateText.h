@@ -89,6 +89,9 @@ constexpr int listMonth(std::string_view name)
 // 1..12 for "January".."December", compared exactly and case-sensitively.
 std::optional<int> monthFromName(std::string_view name);
 
+// The days of month 1..12 in the Gregorian calendar: 28 to 31.
+int daysInMonth(int year, int month);
+
 // "January".."December" for 1..12, empty otherwise.
 std::string_view monthName(int month);
 

@@ -1,5 +1,7 @@
 #include "SignMoments.h"
 
+#include "DateText.h"
+
 #include <algorithm>
 #include <vector>
 
@@ -8,17 +10,6 @@ namespace kesto {
 namespace {
 
 constexpr int MinutesPerDay = 24 * 60;
-
-bool isLeapYear(int year)
-{
-    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-}
-
-int daysInMonth(int year, int month)
-{
-    constexpr int Days[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    return month == 2 && isLeapYear(year) ? 29 : Days[month - 1];
-}
 
 bool isRealDate(int year, int month, int day)
 {

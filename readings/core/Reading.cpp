@@ -15,37 +15,37 @@ using std::string_view;
 // The sun sign's card, as Love and Romance Astrology show it.
 // clang-format off
 constexpr ValueField SunSignValues[] = {
-    {"sign",          "Sign",          "Your Sun Sign", displayName},
+    {"sign",          "Sun Sign",      "Your Sun Sign", displayName},
     {"element",       "Element",       "Element",       [](ZodiacSign s) { return SignAttributes(s).element; }},
     {"birthstone",    "Birthstone",    "Birthstone",    [](ZodiacSign s) { return SignAttributes(s).birthstone; }},
-    {"luckyNumber",   "Lucky number",  "Lucky Number",  [](ZodiacSign s) { return SignAttributes(s).luckyNumber; }},
-    {"luckyDay",      "Lucky day",     "Lucky Day",     [](ZodiacSign s) { return SignAttributes(s).luckyDay; }},
+    {"luckyNumber",   "Lucky Number",  "Lucky Number",  [](ZodiacSign s) { return SignAttributes(s).luckyNumber; }},
+    {"luckyDay",      "Lucky Day",     "Lucky Day",     [](ZodiacSign s) { return SignAttributes(s).luckyDay; }},
     {"compatibility", "Compatibility", "Compatibility", [](ZodiacSign s) { return SignAttributes(s).compatibility; }},
 };
 
-constexpr TextField PositiveTraits = {"positiveTraits", "Positive traits", "Positive Traits",
+constexpr TextField PositiveTraits = {"positiveTraits", "Positive Traits", "Positive Traits",
                                       [](ZodiacSign s) { return std::string(SunSignTraits(s).positive); }};
-constexpr TextField NegativeTraits = {"negativeTraits", "Negative traits", "Negative Traits",
+constexpr TextField NegativeTraits = {"negativeTraits", "Negative Traits", "Negative Traits",
                                       [](ZodiacSign s) { return std::string(SunSignTraits(s).negative); }};
 
 constexpr TextField LoveTexts[] = {
     PositiveTraits, NegativeTraits,
-    {"profile", "Love profile", "More About Your Love Profile", LoveProfileText},
+    {"profile", "Love Profile", "More About Your Love Profile", LoveProfileText},
 };
 constexpr TextField RomanceTexts[] = {
     PositiveTraits, NegativeTraits,
-    {"profile", "Romance profile", "More About Your Romance Profile",
+    {"profile", "Romance Profile", "More About Your Romance Profile",
      [](ZodiacSign s) { return std::string(RomanceProfileText(s)); }},
 };
 
 constexpr ValueField VenusValues[] = {
-    {"sign", "Sign", "Venus in Your Chart is Placed in", displayName},
+    {"sign", "Venus Sign", "Venus in Your Chart is Placed in", displayName},
 };
 constexpr TextField VenusTexts[] = {
     {"description", "", "", [](ZodiacSign s) { return std::string(LoveSignText(s)); }},
 };
 constexpr ValueField ErosValues[] = {
-    {"sign", "Sign", "Eros in your Chart is Placed in", displayName},
+    {"sign", "Eros Sign", "Eros in your Chart is Placed in", displayName},
 };
 constexpr TextField ErosTexts[] = {
     {"description", "", "", [](ZodiacSign s) { return std::string(ErosSignText(s)); }},

@@ -34,7 +34,7 @@ enum class BackOrder { ShowInputFirst, UnloadFirst };
 struct ValueField
 {
     std::string_view key;     // JSON key: "sign", "luckyNumber"
-    std::string_view label;   // kesto-reading's short label: "Sign", "Lucky number"
+    std::string_view label;   // kesto-reading's short label: "Sun Sign", "Lucky Number"
     std::string_view heading; // the result window's heading: "Your Sun Sign", "Lucky Number"
     std::string_view (*value)(ZodiacSign sign);
 };
@@ -43,7 +43,7 @@ struct ValueField
 struct TextField
 {
     std::string_view key;     // JSON key: "positiveTraits", "profile", "description"
-    std::string_view label;   // kesto-reading's heading: "Positive traits"; empty for none
+    std::string_view label;   // kesto-reading's heading: "Positive Traits"; empty for none
     std::string_view heading; // the result window's heading; empty where it has none
     std::string (*text)(ZodiacSign sign); // paragraphs parted by CR LF CR LF
 };

@@ -75,6 +75,13 @@ std::string ReadingDocument::dateText() const
     return kesto::dateText(date);
 }
 
+std::string ReadingDocument::dayNote() const
+{
+    if (date.month < 1 || date.month > 12 || date.day <= daysInMonth(date.year, date.month))
+        return {};
+    return "There is no " + dateText() + ": the reading takes the day as the lists offer it.";
+}
+
 std::string ReadingDocument::personLine() const
 {
     return name.empty() ? "Born " + dateText() : name + ", born " + dateText();
@@ -152,7 +159,12 @@ std::string readingPlainText(const ReadingDocument &document)
     std::string text(document.title);
     text += '\n';
     text += document.personLine();
-    text += "\n\n";
+    text += '\n';
+    if (const std::string note = document.dayNote(); !note.empty()) {
+        text += note;
+        text += '\n';
+    }
+    text += '\n';
     if (!document.intro.empty()) {
         text += document.intro;
         text += '\n';
@@ -195,6 +207,10 @@ std::string readingMarkdown(const ReadingDocument &document)
     text += "\n\n";
     text += markdownEscaped(document.personLine());
     text += "\n\n";
+    if (const std::string note = document.dayNote(); !note.empty()) {
+        text += markdownEscaped(note);
+        text += "\n\n";
+    }
     if (!document.intro.empty()) {
         text += '*';
         text += markdownEscaped(document.intro);
@@ -252,6 +268,11 @@ std::string readingHtml(const ReadingDocument &document, const HtmlOptions &opti
     html += "</h1>\n<p>";
     appendEscaped(html, document.personLine());
     html += "</p>\n";
+    if (const std::string note = document.dayNote(); !note.empty()) {
+        html += "<p>";
+        appendEscaped(html, note);
+        html += "</p>\n";
+    }
     if (!options.pictureSource.empty() && !document.picture.empty()) {
         html += "<p><img src=\"";
         appendEscaped(html, options.pictureSource);

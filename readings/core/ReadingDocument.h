@@ -20,7 +20,7 @@ namespace kesto {
 struct ReadingValue
 {
     std::string_view key;     // JSON key: "sign", "luckyNumber"
-    std::string_view label;   // kesto-reading's short label: "Sign", "Lucky number"
+    std::string_view label;   // kesto-reading's short label: "Sun Sign", "Lucky Number"
     std::string_view heading; // as the window shows it: "Your Sun Sign", "Lucky Number"
     std::string value;
 };
@@ -29,7 +29,7 @@ struct ReadingValue
 struct ReadingText
 {
     std::string_view key;     // JSON key: "positiveTraits", "profile", "description"
-    std::string_view label;   // kesto-reading's heading: "Positive traits"; empty for none
+    std::string_view label;   // kesto-reading's heading: "Positive Traits"; empty for none
     std::string_view heading; // the window's heading: "Positive Traits"; empty where it has none
     std::vector<std::string> paragraphs;
 
@@ -60,6 +60,9 @@ struct ReadingDocument
 
     // "20 January 1990"
     std::string dateText() const;
+    // For a day the month does not have, which the lists offer all the same: "There is no
+    // 30 February 1990: the reading takes the day as the lists offer it."; empty otherwise.
+    std::string dayNote() const;
     // "MARY JONES, born 20 January 1990", or "Born 20 January 1990" without a name.
     std::string personLine() const;
     // Where the sign came from, when not from the reading's own table ("computed from the
