@@ -9,12 +9,14 @@
 #include "gui/WebPages.h"
 #include "gui/WindowMenus.h"
 #include "input/frmLoveAstrologyMain.h"
+#include "input/frmLoveMatchMain.h"
 #include "input/frmRomanceAstrologyMain.h"
 #include "input/frmSexualAstrologyMain.h"
 #include "input/frmZodiacLoveSignMain.h"
 #include "readings/eros/windows/frmSexualAstrologyDisplay.h"
 #include "readings/love/windows/frmLoveAstrologyDisplay.h"
 #include "readings/lovesign/windows/frmZodiacLoveSignDisplay.h"
+#include "readings/match/windows/frmLoveMatchDisplay.h"
 #include "readings/romance/windows/frmRomanceAstrologyDisplay.h"
 #include "readings/windows/ResultWindow.h"
 
@@ -67,7 +69,7 @@ struct WelcomeCaption
 };
 
 // clang-format off
-const std::array<WelcomeCaption, 7> WelcomeCaptions = {{
+const std::array<WelcomeCaption, 8> WelcomeCaptions = {{
     {"Welcome to Kesto Astrology Suite", QColor(0, 255, 255), 12, 240, 4815, 270},
     {"Welcome to Kesto Astrology Suite! This wonderful suite of softwares aims to make your love "
      "life as fresh as ever. Take a look at each of them and have great fun!",
@@ -77,6 +79,8 @@ const std::array<WelcomeCaption, 7> WelcomeCaptions = {{
     {"Romance Astrology", QColor(255, 0, 255), 12, 4080, 2550, 270},
     {"Sexual Astrology", QColor(0, 255, 0), 12, 3480, 2205, 270},
     {"Zodiac Love Sign", QColor(255, 0, 0), 12, 4800, 2190, 270},
+    // Beyond the four readings of the strip, under them: the reading for two people.
+    {"Love Match", QColor(255, 165, 0), 12, 5520, 1650, 270},
 }};
 // clang-format on
 
@@ -102,11 +106,12 @@ ResultWindow *result()
 
 using enum kesto::Reading;
 // clang-format off
-constexpr std::array<ReadingWindows, 4> ReadingWindowsOf = {{
+constexpr std::array<ReadingWindows, 5> ReadingWindowsOf = {{
     {LoveAstrology,    input<frmLoveAstrologyMain>,    result<frmLoveAstrologyDisplay>},
     {RomanceAstrology, input<frmRomanceAstrologyMain>, result<frmRomanceAstrologyDisplay>},
     {SexualAstrology,  input<frmSexualAstrologyMain>,  result<frmSexualAstrologyDisplay>},
     {ZodiacLoveSign,   input<frmZodiacLoveSignMain>,   result<frmZodiacLoveSignDisplay>},
+    {LoveMatch,        input<frmLoveMatchMain>,        result<frmLoveMatchDisplay>},
 }};
 // clang-format on
 
@@ -120,7 +125,8 @@ constexpr bool windowsInReadingOrder()
 }
 static_assert(windowsInReadingOrder());
 
-// Labels 3 to 6 open a reading, like buttons 0, 1, 2 and 3 in that order.
+// Labels 3 to 6 open a reading, like buttons 0, 1, 2 and 3 in that order; label 7 opens Love
+// Match.
 std::optional<ReadingWindowId> readingOfCaption(int index)
 {
     switch (index) {
@@ -132,6 +138,8 @@ std::optional<ReadingWindowId> readingOfCaption(int index)
         return ReadingWindowId::SexualAstrologyMain;
     case 6:
         return ReadingWindowId::ZodiacLoveSignMain;
+    case 7:
+        return ReadingWindowId::LoveMatchMain;
     default:
         return std::nullopt;
     }
@@ -192,7 +200,9 @@ frmMDI::frmMDI(QWidget *parent)
     connect(m_navigator, &ReadingNavigator::activeWindowChanged, this, &frmMDI::updateMenuBar);
     m_ownMenuBar = WindowMenus::build(
         this,
-        {{QStringLiteral("mnuExit"), QStringLiteral("E&xit"), [this] { cmdMdiExit_Click(); }}},
+        {{QStringLiteral("mnuLoveMatch"), QStringLiteral("Love &Match"),
+          [this] { m_navigator->openInput(ReadingWindowId::LoveMatchMain); }},
+         {QStringLiteral("mnuExit"), QStringLiteral("E&xit"), [this] { cmdMdiExit_Click(); }}},
         WindowMenus::UpdateAccessKey::U, QStringLiteral("mkmoney"));
     MDIForm_Load();
     updateMenuBar();
@@ -257,7 +267,7 @@ void frmMDI::buildPanels()
     Look::setBackground(picMain, Qt::black);
     picMain->setMouseTracking(true);
     picMain->installEventFilter(this);
-    for (int i = 0; i < 7; ++i) {
+    for (int i = 0; i < int(lblCaption.size()); ++i) {
         const WelcomeCaption &design = WelcomeCaptions[static_cast<std::size_t>(i)];
         // Labels 0 to 2 open nothing: to assistive technology they are text, not links.
         auto *label = new ClickableLabel(QLatin1String(design.text), picMain,
@@ -331,7 +341,7 @@ void frmMDI::MDIForm_Load()
     const int bannerWidth = std::min(11400, screenWidth - 240);
     lblVelmoraBanner->setGeometry(Twips::rect(centredLeft(bannerWidth), 60, bannerWidth, 440));
     picButtonContainer->setGeometry(Twips::rect(centredLeft(10935), 50, 10935, 800));
-    for (int i = 0; i < 7; ++i) {
+    for (int i = 0; i < int(lblCaption.size()); ++i) {
         const WelcomeCaption &design = WelcomeCaptions[static_cast<std::size_t>(i)];
         QLabel *label = lblCaption[static_cast<std::size_t>(i)];
         // A caption is never clipped: where the font runs wider than the design allowed, the
@@ -506,7 +516,7 @@ bool frmMDI::eventFilter(QObject *watched, QEvent *event)
         if (watched == picMain) {
             picMain_MouseMove();
         } else {
-            for (int i = 0; i < 7; ++i) {
+            for (int i = 0; i < int(lblCaption.size()); ++i) {
                 if (watched == lblCaption[static_cast<std::size_t>(i)])
                     lblCaption_MouseMove(i);
             }

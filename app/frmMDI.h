@@ -85,7 +85,7 @@ private:
     QFrame *picButtonContainer = nullptr;
     std::array<QPushButton *, 4> cmdSelectOption {};
     QWidget *picMain = nullptr;
-    std::array<ClickableLabel *, 7> lblCaption {};
+    std::array<ClickableLabel *, 8> lblCaption {};
     QPushButton *cmdMDIDonate = nullptr;
     QWidget *PicCoBrand = nullptr; // the bottom strip: Exit and the business offer
     QPushButton *cmdMdiExit = nullptr;

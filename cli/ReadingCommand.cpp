@@ -6,6 +6,7 @@
 #include "readings/core/BirthDataRules.h"
 #include "readings/core/ReadingDocument.h"
 #include "readings/core/Readings.h"
+#include "readings/match/core/LoveMatch.h"
 #include "zodiac/DateText.h"
 #include "zodiac/SunSign.h"
 
@@ -39,7 +40,7 @@ bool isOption(std::string_view arg)
 // Checks YEAR MONTH DAY as the reading's input window would let them through.
 std::optional<BirthDate> parseBirthDate(const ReadingDescription &command,
                                         std::span<const std::string_view> operands,
-                                        std::ostream &err)
+                                        std::ostream &err, std::string_view whose = {})
 {
     // The table readings answer beyond their windows' years, from the planets' positions.
     const YearRange years = command.commandYears;
@@ -72,7 +73,10 @@ std::optional<BirthDate> parseBirthDate(const ReadingDescription &command,
         refuse(err,
                "no day " + std::to_string(*day) + " in " + std::string(monthName(*month)) + ": "
                    + std::string(command.command) + " refuses it as its input window does (\""
-                   + std::string(dateRefusalMessage(command.reading, refusal)) + "\")");
+                   + (whose == "partner"
+                          ? partnersMessage(dateRefusalMessage(command.reading, refusal))
+                          : std::string(dateRefusalMessage(command.reading, refusal)))
+                   + "\")");
         return std::nullopt;
     }
     return BirthDate {*year, *month, *day};
@@ -143,6 +147,10 @@ std::string terminalText(const ReadingDocument &document)
     if (document.signChange) {
         text += '\n';
         text += wrapText(document.signChange->line, WrapWidth);
+    }
+    for (const std::string &note : document.notes) {
+        text += '\n';
+        text += wrapText(note, WrapWidth);
     }
     for (const ReadingText &section : document.texts) {
         if (section.label.empty()) {
@@ -216,6 +224,68 @@ int noAnswer(Reading reading, const BirthDate &date, std::ostream &err)
     err << Program << ": the " << bodyName(describe(reading).body) << " table has no sign for "
         << dateText(date) << '\n';
     return ExitNoAnswer;
+}
+
+// Love Match as JSON: both people's signs, each layer's aspect and text, the pairs, the overall
+// line and the changes of sign on the birth dates.
+std::string matchJson(const LoveMatch &match, const ReadingDocument &document)
+{
+    JsonObject object;
+    object.add("reading", "match");
+    if (const std::string note = document.dayNote(); !note.empty())
+        object.add("dayNote", note);
+    std::string people = "[";
+    for (const MatchPerson &who : match.people) {
+        people += people.size() > 1 ? ", {" : "{";
+        people += "\"date\": "
+            + jsonString(
+                      isoMinute({who.date.year, who.date.month, who.date.day, 0, 0}).substr(0, 10))
+            + ", ";
+        for (const Body body : MatchLayers) {
+            people += jsonString(layerKey(body)) + ": " + jsonString(displayName(who.sign(body)));
+            people += body == Body::Eros ? "" : ", ";
+        }
+        people += '}';
+    }
+    object.addJson("people", people + ']');
+    std::string layers = "[";
+    for (const MatchLayer &layer : match.layers) {
+        layers += layers.size() > 1 ? ",\n    " : "\n    ";
+        layers += "{\"layer\": " + jsonString(layerKey(layer.body)) + ", \"aspect\": "
+            + jsonString(aspectName(layer.aspect)) + ", \"text\": " + jsonString(layer.text) + '}';
+    }
+    object.addJson("layers", layers + "\n  ]");
+    object.addJson("inPartnersPair",
+                   std::string("[") + (match.inPartnersPair[0] ? "true" : "false") + ", "
+                       + (match.inPartnersPair[1] ? "true" : "false") + ']');
+    object.add("overall", match.overall);
+    if (!match.changes.empty()) {
+        std::string changes = "[";
+        for (const MatchChange &change : match.changes) {
+            changes += changes.size() > 1 ? ", " : "";
+            changes += "{\"person\": " + std::to_string(change.person + 1)
+                + ", \"body\": " + jsonString(bodyName(change.moment.body))
+                + ", \"time\": " + jsonString(isoMinute(change.moment.time))
+                + ", \"from\": " + jsonString(displayName(change.moment.from))
+                + ", \"to\": " + jsonString(displayName(change.moment.to)) + '}';
+        }
+        object.addJson("signChanges", changes + ']');
+    }
+    return object.finished();
+}
+
+int showMatch(const BirthDate &first, const BirthDate &second, Format format, std::ostream &out,
+              std::ostream &err)
+{
+    const std::optional<LoveMatch> match = loveMatch({}, first, {}, second);
+    if (!match)
+        return noAnswer(Reading::LoveMatch, first, err);
+    const ReadingDocument document = loveMatchDocument(*match);
+    if (format == Format::Json)
+        out << matchJson(*match, document);
+    else
+        printReading(document, format, out);
+    return ExitSuccess;
 }
 
 int showReading(const ReadingDescription &command, const BirthDate &date, Format format,
@@ -405,18 +475,32 @@ int runReadingCommand(std::span<const std::string_view> args, std::ostream &out,
     if (!command) {
         return refuse(err,
                       "unknown command " + quotedArgument(commandName)
-                          + ": takes love, romance, lovesign, sexual or table (try --help)");
+                          + ": takes love, romance, lovesign, sexual, match or table (try --help)");
     }
-    if (operands.size() < 3)
-        return refuse(err, std::string(command->command) + " needs YEAR MONTH DAY (try --help)");
-    if (operands.size() > 3)
+    const std::size_t dates = command->twoPeople ? 2 : 1;
+    if (operands.size() < 3 * dates) {
+        return refuse(err,
+                      std::string(command->command)
+                          + (dates == 2 ? " needs YEAR MONTH DAY for each of two people"
+                                        : " needs YEAR MONTH DAY")
+                          + " (try --help)");
+    }
+    if (operands.size() > 3 * dates)
         return refuse(err,
                       "too many arguments for " + std::string(command->command) + ": "
-                          + quotedArgument(operands[3]));
+                          + quotedArgument(operands[3 * dates]));
 
-    const std::optional<BirthDate> date = parseBirthDate(*command, operands, err);
+    const std::optional<BirthDate> date =
+        parseBirthDate(*command, std::span(operands).subspan(0, 3), err);
     if (!date)
         return ExitUsage;
+    if (dates == 2) {
+        const std::optional<BirthDate> partner =
+            parseBirthDate(*command, std::span(operands).subspan(3, 3), err, "partner");
+        if (!partner)
+            return ExitUsage;
+        return showMatch(*date, *partner, format, out, err);
+    }
     return showReading(*command, *date, format, out, err);
 }
 

@@ -12,10 +12,12 @@ enum class ReadingWindowId {
     SexualAstrologyDisplay,
     SexualAstrologyMain,
     ZodiacLoveSignDisplay,
-    ZodiacLoveSignMain
+    ZodiacLoveSignMain,
+    LoveMatchDisplay,
+    LoveMatchMain
 };
 
-inline constexpr int ReadingWindowCount = 8;
+inline constexpr int ReadingWindowCount = 10;
 
 constexpr ReadingWindowId inputWindowOf(kesto::Reading reading)
 {

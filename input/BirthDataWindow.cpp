@@ -49,6 +49,8 @@ BirthDataWindow::BirthDataWindow(kesto::Reading reading, const WindowLook &look)
 
     if (kesto::describe(reading).threeNameFields)
         buildSunSignLayout(look);
+    else if (kesto::describe(reading).twoPeople)
+        buildTwoPeopleLayout(look);
     else
         buildTableLayout(look);
     cmdNext->setObjectName(QStringLiteral("cmdNext"));
@@ -246,19 +248,97 @@ void BirthDataWindow::buildTableLayout(const WindowLook &look)
     setTabOrder(cmdNext, cmdExit);
 }
 
+void BirthDataWindow::buildPersonRows(int top, const QString &nameCaption,
+                                      const QString &dateCaption, int index, NameField **name,
+                                      QComboBox **day, QComboBox **month, QComboBox **year)
+{
+    const QString suffix = QStringLiteral("_%1").arg(index);
+    QLabel *nameLabel = fixedLabel(nameCaption, this, Twips::rect(240, top + 45, 2340, 255), true);
+    *name = nameField(QStringLiteral("txtName") + suffix, nameCaption, this);
+    nameLabel->setBuddy(*name);
+    (*name)->setGeometry(Twips::rect(2640, top, 4380, 315));
+
+    fixedLabel(dateCaption, this, Twips::rect(240, top + 735, 2340, 255), true);
+    QLabel *dayLabel =
+        fixedLabel(QStringLiteral("Date"), this, Twips::rect(2640, top + 420, 900, 240));
+    QLabel *monthLabel =
+        fixedLabel(QStringLiteral("Month"), this, Twips::rect(3660, top + 420, 1500, 240));
+    QLabel *yearLabel =
+        fixedLabel(QStringLiteral("Year"), this, Twips::rect(5280, top + 420, 1020, 240));
+    // Each list is named for its person, as a screen reader reads it out of sight of the other.
+    const QString whose = index == 0 ? QString() : QStringLiteral("Partner's ");
+    *day = list(QStringLiteral("cboDate") + suffix, whose + QStringLiteral("Date"), this);
+    (*day)->setGeometry(Twips::rect(2640, top + 690, 900, 315));
+    *month = list(QStringLiteral("cboMonth") + suffix, whose + QStringLiteral("Month"), this);
+    (*month)->setGeometry(Twips::rect(3660, top + 690, 1500, 315));
+    *year = list(QStringLiteral("cboYear") + suffix, whose + QStringLiteral("Year"), this);
+    (*year)->setGeometry(Twips::rect(5280, top + 690, 1020, 315));
+    dayLabel->setBuddy(*day);
+    monthLabel->setBuddy(*month);
+    yearLabel->setBuddy(*year);
+}
+
+void BirthDataWindow::buildTwoPeopleLayout(const WindowLook &look)
+{
+    const int width = look.clientWidth;
+    QFrame *top = strip(this, QStringLiteral("Frame1"), Twips::rect(0, 0, width, 615));
+    ClickableLabel *banner = Banners::forumBanner(top);
+    banner->setGeometry(Twips::rect(120, 75, width - 240, 465));
+
+    buildPersonRows(780, QStringLiteral("Your Name"), QStringLiteral("Your Date Of Birth"), 0,
+                    &txtName, &cboDate, &cboMonth, &cboYear);
+    buildPersonRows(2040, QStringLiteral("Your Partner's Name"),
+                    QStringLiteral("Partner's Date Of Birth"), 1, &txtPartnerName, &cboPartnerDate,
+                    &cboPartnerMonth, &cboPartnerYear);
+
+    auto *description = new QLabel(look.blurb, this);
+    description->setObjectName(QStringLiteral("Label3"));
+    description->setAccessibleName(look.blurb);
+    description->setWordWrap(true);
+    description->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    description->setFont(Look::verdana(8.25, true));
+    description->setGeometry(Twips::rect(240, 3240, width - 480, 735));
+
+    cmdNext = new QPushButton(look.nextCaption, this);
+    cmdNext->setGeometry(Twips::rect(240, 4080, 4800, 465));
+    cmdExit = new QPushButton(look.exitCaption, this);
+    cmdExit->setGeometry(Twips::rect(5160, 4080, width - 5400, 465));
+
+    const int stripTop = 4680;
+    QFrame *bottom = strip(this, QStringLiteral("Frame3"),
+                           Twips::rect(0, stripTop, width, look.clientHeight - stripTop));
+    buildBrandStrip(bottom, width, look.clientHeight - stripTop);
+
+    setTabOrder(txtName, cboDate);
+    setTabOrder(cboDate, cboMonth);
+    setTabOrder(cboMonth, cboYear);
+    setTabOrder(cboYear, txtPartnerName);
+    setTabOrder(txtPartnerName, cboPartnerDate);
+    setTabOrder(cboPartnerDate, cboPartnerMonth);
+    setTabOrder(cboPartnerMonth, cboPartnerYear);
+    setTabOrder(cboPartnerYear, cmdNext);
+    setTabOrder(cmdNext, cmdExit);
+}
+
 void BirthDataWindow::Form_Load()
 {
-    for (int day = 1; day <= 31; ++day)
-        cboDate->addItem(QString::number(day));
-    for (int month = 1; month <= 12; ++month) {
-        cboMonth->addItem(toQString(kesto::monthName(month)));
-    }
+    fillLists(cboDate, cboMonth, cboYear);
+    if (cboPartnerDate)
+        fillLists(cboPartnerDate, cboPartnerMonth, cboPartnerYear);
+}
+
+void BirthDataWindow::fillLists(QComboBox *day, QComboBox *month, QComboBox *year)
+{
+    for (int number = 1; number <= 31; ++number)
+        day->addItem(QString::number(number));
+    for (int number = 1; number <= 12; ++number)
+        month->addItem(toQString(kesto::monthName(number)));
     const kesto::YearRange years = kesto::describe(m_reading).years;
-    for (int year = years.first; year <= years.last; ++year)
-        cboYear->addItem(QString::number(year));
-    cboDate->setCurrentIndex(0);
-    cboMonth->setCurrentIndex(0);
-    cboYear->setCurrentIndex(0);
+    for (int number = years.first; number <= years.last; ++number)
+        year->addItem(QString::number(number));
+    day->setCurrentIndex(0);
+    month->setCurrentIndex(0);
+    year->setCurrentIndex(0);
 }
 
 void BirthDataWindow::refuse(QWidget *focus, std::string_view message)
@@ -285,12 +365,25 @@ bool BirthDataWindow::ValidateBirthData()
     }
     if (txtName->text().isEmpty())
         return refuse(txtName, "Please Enter Your Name"), false;
+    if (!txtPartnerName)
+        return validateDate(cboDate, cboMonth, false);
+    // Two people: each name, then each date, every message saying whose entry it is about.
+    if (txtPartnerName->text().isEmpty())
+        return refuse(txtPartnerName, kesto::partnersMessage("Please Enter Your Name")), false;
+    return validateDate(cboDate, cboMonth, false)
+        && validateDate(cboPartnerDate, cboPartnerMonth, true);
+}
+
+bool BirthDataWindow::validateDate(QComboBox *day, QComboBox *month, bool partner)
+{
     // The date messages leave the focus where it is.
     const kesto::DateRefusal refusal =
-        kesto::checkBirthDate(m_reading, cboDate->currentIndex() + 1, cboMonth->currentIndex() + 1);
-    if (refusal != kesto::DateRefusal::None)
-        return refuse(nullptr, kesto::dateRefusalMessage(m_reading, refusal)), false;
-    return true;
+        kesto::checkBirthDate(m_reading, day->currentIndex() + 1, month->currentIndex() + 1);
+    if (refusal == kesto::DateRefusal::None)
+        return true;
+    const std::string_view message = kesto::dateRefusalMessage(m_reading, refusal);
+    refuse(nullptr, partner ? kesto::partnersMessage(message) : std::string(message));
+    return false;
 }
 
 BirthData BirthDataWindow::birthData() const
@@ -310,6 +403,18 @@ BirthData BirthDataWindow::birthData() const
     data.dayText = cboDate->currentText();
     data.monthText = cboMonth->currentText();
     data.yearText = cboYear->currentText();
+    if (txtPartnerName) {
+        auto partner = std::make_shared<BirthData>();
+        partner->reading = m_reading;
+        partner->name = txtPartnerName->text();
+        partner->day = cboPartnerDate->currentIndex() + 1;
+        partner->month = cboPartnerMonth->currentIndex() + 1;
+        partner->year = kesto::describe(m_reading).years.first + cboPartnerYear->currentIndex();
+        partner->dayText = cboPartnerDate->currentText();
+        partner->monthText = cboPartnerMonth->currentText();
+        partner->yearText = cboPartnerYear->currentText();
+        data.partner = partner;
+    }
     return data;
 }
 
@@ -323,6 +428,12 @@ void BirthDataWindow::cmdNext_Click()
 void BirthDataWindow::runReading()
 {
     const BirthData data = birthData();
+    // A reading for two people finds its signs as it fills its result window; the texts the
+    // single readings hand their sign over in are left as they are.
+    if (data.partner) {
+        emit accepted(data, QPixmap());
+        return;
+    }
     // The sun-sign readings take the lists' positions, the table readings the lists' texts.
     const std::optional<kesto::ZodiacSign> sign = kesto::isSunSignReading(m_reading)
         ? kesto::findReadingSign(m_reading, data.date())

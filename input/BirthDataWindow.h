@@ -62,7 +62,8 @@ protected:
     // The picture of the sign from the window's own list; the table readings show none.
     virtual QPixmap signPicture(kesto::ZodiacSign sign) const;
 
-    // The sun-sign windows' three name fields, or the table windows' one.
+    // The sun-sign windows' three name fields, or the table windows' one; a window for two
+    // people has one for each, the partner's list of the date too.
     NameField *txtFirstName = nullptr;
     NameField *txtMiddleName = nullptr;
     NameField *txtLastName = nullptr;
@@ -72,10 +73,20 @@ protected:
     QComboBox *cboYear = nullptr;
     QPushButton *cmdNext = nullptr;
     QPushButton *cmdExit = nullptr;
+    NameField *txtPartnerName = nullptr;
+    QComboBox *cboPartnerDate = nullptr;
+    QComboBox *cboPartnerMonth = nullptr;
+    QComboBox *cboPartnerYear = nullptr;
 
 private:
     void buildSunSignLayout(const WindowLook &look);
     void buildTableLayout(const WindowLook &look);
+    void buildTwoPeopleLayout(const WindowLook &look);
+    // A name, then the date lists, headed Date, Month and Year, from `top` down (in twips).
+    void buildPersonRows(int top, const QString &nameCaption, const QString &dateCaption, int index,
+                         NameField **name, QComboBox **day, QComboBox **month, QComboBox **year);
+    void fillLists(QComboBox *day, QComboBox *month, QComboBox *year);
+    bool validateDate(QComboBox *day, QComboBox *month, bool partner);
     void buildBrandStrip(QWidget *strip, int widthTwips, int heightTwips);
     NameField *nameField(const QString &name, const QString &accessibleName, QWidget *parent);
     QComboBox *list(const QString &name, const QString &accessibleName, QWidget *parent);

@@ -252,7 +252,7 @@ void tst_MainWindow::menuBar()
     }
     QCOMPARE(
         shown,
-        (QStringList {"mnuFile: &File", "E&xit", "mnuHelp: &Help", "&Online Help",
+        (QStringList {"mnuFile: &File", "Love &Match", "E&xit", "mnuHelp: &Help", "&Online Help",
                       "&Visit Us Online", "-", "Check for Software &Update", "-", "&About Software",
                       "mnuDonate: &Donate", "mkmoney: Make Money &Online"}));
 }

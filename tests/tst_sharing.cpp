@@ -52,6 +52,8 @@ QStringList sentencesOf(int button, const QString &signName)
     case kesto::Reading::ZodiacLoveSign:
         texts << toQString(kesto::LoveSignText(sign));
         break;
+    case kesto::Reading::LoveMatch:
+        break;
     }
     QStringList sentences;
     static const QRegularExpression end(QStringLiteral("(?<=[.!?])\\s+"));

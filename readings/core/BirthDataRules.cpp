@@ -1,5 +1,7 @@
 #include "BirthDataRules.h"
 
+#include <string>
+
 namespace kesto {
 
 KeyVerdict FilterNameKey(int k)
@@ -35,6 +37,15 @@ std::string_view dateRefusalMessage(Reading reading, DateRefusal refusal)
         return describe(reading).thirtyDayMessage;
     }
     return {};
+}
+
+std::string partnersMessage(std::string_view message)
+{
+    std::string text(message);
+    const std::size_t your = text.find("Your ");
+    if (your != std::string::npos)
+        text.insert(your + 5, "Partner's ");
+    return text;
 }
 
 } // namespace kesto

@@ -2,6 +2,7 @@
 
 #include "Reading.h"
 
+#include <string>
 #include <string_view>
 
 // What the birth-data input windows accept, shared by the windows and the command line.
@@ -25,5 +26,9 @@ DateRefusal checkBirthDate(Reading reading, int day, int month);
 
 // The message shown for a refusal; empty for DateRefusal::None.
 std::string_view dateRefusalMessage(Reading reading, DateRefusal refusal);
+
+// A reading for two people says whose entry a message is about: the partner's messages name the
+// partner where the reader's say "Your" ("Please Enter Your Partner's Name").
+std::string partnersMessage(std::string_view message);
 
 } // namespace kesto

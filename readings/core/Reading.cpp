@@ -51,13 +51,34 @@ constexpr TextField ErosTexts[] = {
     {"description", "", "", [](ZodiacSign s) { return std::string(ErosSignText(s)); }},
 };
 
+// Love Match: both people's signs layer by layer, with the aspect between them.
+constexpr ValueField MatchValues[] = {
+    {"firstSun",     "Your Sun",        "Your Sun Sign",             nullptr},
+    {"secondSun",    "Their Sun",       "Your Partner's Sun Sign",   nullptr},
+    {"sunAspect",    "Sun aspect",      "Sun with Sun",              nullptr},
+    {"firstVenus",   "Your Venus",      "Your Venus Sign",           nullptr},
+    {"secondVenus",  "Their Venus",     "Your Partner's Venus Sign", nullptr},
+    {"venusAspect",  "Venus aspect",    "Venus with Venus",          nullptr},
+    {"firstEros",    "Your Eros",       "Your Eros Sign",            nullptr},
+    {"secondEros",   "Their Eros",      "Your Partner's Eros Sign",  nullptr},
+    {"erosAspect",   "Eros aspect",     "Eros with Eros",            nullptr},
+    {"firstInPair",  "In their pair",   "Your Sun in Your Partner's Compatibility", nullptr},
+    {"secondInPair", "In your pair",    "Your Partner's Sun in Your Compatibility", nullptr},
+};
+constexpr TextField MatchTexts[] = {
+    {"overall",    "All together",      "All Together",      nullptr},
+    {"sunLayer",   "How you get along", "How You Get Along", nullptr},
+    {"venusLayer", "How you love",      "How You Love",      nullptr},
+    {"erosLayer",  "What you desire",   "What You Desire",   nullptr},
+};
+
 constexpr YearRange NoYears = {0, -1};
 
-constexpr std::array<ReadingDescription, 4> Readings = {{
+constexpr std::array<ReadingDescription, 5> Readings = {{
     {.reading = Reading::LoveAstrology,
      .title = "Love Astrology", .command = "love", .body = Body::Sun,
      .years = {1900, 2050}, .tableYears = NoYears, .commandYears = {1900, 2050},
-     .threeNameFields = true, .nameKeyMessage = "Please Enter Only Alphabet",
+     .threeNameFields = true, .twoPeople = false, .nameKeyMessage = "Please Enter Only Alphabet",
      .februaryMessage = {}, .thirtyDayMessage = {},
      .layout = ResultLayout::SunSignCard,
      .inputWindow = "frmLoveAstrologyMain", .resultWindow = "frmLoveAstrologyDisplay",
@@ -66,7 +87,7 @@ constexpr std::array<ReadingDescription, 4> Readings = {{
     {.reading = Reading::RomanceAstrology,
      .title = "Romance Astrology", .command = "romance", .body = Body::Sun,
      .years = {1900, 2050}, .tableYears = NoYears, .commandYears = {1900, 2050},
-     .threeNameFields = true, .nameKeyMessage = "Please Enter Only Alphabet",
+     .threeNameFields = true, .twoPeople = false, .nameKeyMessage = "Please Enter Only Alphabet",
      .februaryMessage = {}, .thirtyDayMessage = {},
      .layout = ResultLayout::SunSignCard,
      .inputWindow = "frmRomanceAstrologyMain", .resultWindow = "frmRomanceAstrologyDisplay",
@@ -75,7 +96,7 @@ constexpr std::array<ReadingDescription, 4> Readings = {{
     {.reading = Reading::SexualAstrology,
      .title = "Sexual Astrology", .command = "sexual", .body = Body::Eros,
      .years = {1940, 2050}, .tableYears = {1940, 1990}, .commandYears = {1900, 2100},
-     .threeNameFields = false, .nameKeyMessage = "Please Enter only Letters",
+     .threeNameFields = false, .twoPeople = false, .nameKeyMessage = "Please Enter only Letters",
      // The two messages differ only by the blank before the exclamation mark.
      .februaryMessage = "Please Enter Your Correct Date of Birth!",
      .thirtyDayMessage = "Please Enter Your Correct Date of Birth !",
@@ -87,7 +108,7 @@ constexpr std::array<ReadingDescription, 4> Readings = {{
     {.reading = Reading::ZodiacLoveSign,
      .title = "Zodiac Love Sign", .command = "lovesign", .body = Body::Venus,
      .years = {1930, 2050}, .tableYears = {1930, 2012}, .commandYears = {1900, 2100},
-     .threeNameFields = false, .nameKeyMessage = "Please Enter only Letters",
+     .threeNameFields = false, .twoPeople = false, .nameKeyMessage = "Please Enter only Letters",
      .februaryMessage = "Please Enter Correct Date of Birth!",
      .thirtyDayMessage = "Please Enter Correct Date of Birth !",
      .layout = ResultLayout::TableSign,
@@ -96,6 +117,18 @@ constexpr std::array<ReadingDescription, 4> Readings = {{
      .intro = "Venus is known as the Planet of  Love", // two blanks, as the window shows it
      .signName = "Zodiac Love Sign",
      .values = VenusValues, .texts = VenusTexts},
+    {.reading = Reading::LoveMatch,
+     .title = "Love Match", .command = "match", .body = Body::Sun,
+     .years = {1900, 2050}, .tableYears = NoYears, .commandYears = {1900, 2050},
+     .threeNameFields = false, .twoPeople = true, .nameKeyMessage = "Please Enter only Letters",
+     // Venus and Eros are read as their own readings read them: days a month never has are
+     // refused as there.
+     .februaryMessage = "Please Enter Your Correct Date of Birth!",
+     .thirtyDayMessage = "Please Enter Your Correct Date of Birth !",
+     .layout = ResultLayout::Match,
+     .inputWindow = "frmLoveMatchMain", .resultWindow = "frmLoveMatchDisplay",
+     .back = BackOrder::UnloadFirst,
+     .intro = {}, .signName = "sun sign", .values = MatchValues, .texts = MatchTexts},
 }};
 // clang-format on
 

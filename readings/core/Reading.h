@@ -12,7 +12,7 @@
 namespace kesto {
 
 // The readings, in the order the main window closes their windows.
-enum class Reading { LoveAstrology, RomanceAstrology, SexualAstrology, ZodiacLoveSign };
+enum class Reading { LoveAstrology, RomanceAstrology, SexualAstrology, ZodiacLoveSign, LoveMatch };
 
 struct YearRange
 {
@@ -25,6 +25,7 @@ struct YearRange
 enum class ResultLayout {
     SunSignCard, // the sun sign's card, and a profile on a second tab
     TableSign,   // one sign looked up day by day, and its description
+    Match,       // two people's Sun, Venus and Eros signs and the aspects between them
 };
 
 // Back either shows the input window before unloading the result, or unloads first.
@@ -36,7 +37,7 @@ struct ValueField
     std::string_view key;     // JSON key: "sign", "luckyNumber"
     std::string_view label;   // kesto-reading's short label: "Sun Sign", "Lucky Number"
     std::string_view heading; // the result window's heading: "Your Sun Sign", "Lucky Number"
-    std::string_view (*value)(ZodiacSign sign);
+    std::string_view (*value)(ZodiacSign sign); // none where the value is not one sign's
 };
 
 // One text a reading shows for its sign.
@@ -45,7 +46,7 @@ struct TextField
     std::string_view key;     // JSON key: "positiveTraits", "profile", "description"
     std::string_view label;   // kesto-reading's heading: "Positive Traits"; empty for none
     std::string_view heading; // the result window's heading; empty where it has none
-    std::string (*text)(ZodiacSign sign); // paragraphs parted by CR LF CR LF
+    std::string (*text)(ZodiacSign sign); // paragraphs parted by CR LF CR LF; or none
 };
 
 struct ReadingDescription
@@ -58,6 +59,7 @@ struct ReadingDescription
     YearRange tableYears;     // the years of its own day-by-day table; empty for the sun sign
     YearRange commandYears;   // the years kesto-reading takes
     bool threeNameFields;     // first, middle and last name; else one name field
+    bool twoPeople;           // a name and a birth date for each of two people
     std::string_view nameKeyMessage; // for a typed character that is not a letter
     // The input window refuses 30 and 31 February and the 31st of a 30-day month with these;
     // both empty where every day 1..31 passes in every month.

@@ -77,14 +77,34 @@ std::string ReadingDocument::dateText() const
 
 std::string ReadingDocument::dayNote() const
 {
-    if (date.month < 1 || date.month > 12 || date.day <= daysInMonth(date.year, date.month))
-        return {};
-    return "There is no " + dateText() + ": the reading takes the day as the lists offer it.";
+    const auto noteOn = [](const BirthDate &day) -> std::string {
+        if (day.month < 1 || day.month > 12 || day.day <= daysInMonth(day.year, day.month))
+            return {};
+        return "There is no " + kesto::dateText(day)
+            + ": the reading takes the day as the lists offer it.";
+    };
+    std::string note = noteOn(date);
+    if (partner) {
+        const std::string second = noteOn(partner->date);
+        if (!second.empty() && second != note)
+            note += (note.empty() ? "" : " ") + second;
+    }
+    return note;
 }
 
 std::string ReadingDocument::personLine() const
 {
-    return name.empty() ? "Born " + dateText() : name + ", born " + dateText();
+    const auto person = [](const std::string &who, const BirthDate &day, bool first) {
+        const std::string born = kesto::dateText(day);
+        if (who.empty())
+            return (first ? "Born " : "born ") + born;
+        return who + ", born " + born;
+    };
+    if (!partner)
+        return person(name, date, true);
+    // Two people without names are the reader and the partner.
+    return person(name.empty() ? "You" : name, date, true) + ", and "
+        + person(partner->name.empty() ? "your partner" : partner->name, partner->date, false);
 }
 
 std::string_view ReadingDocument::sourceNote() const
@@ -143,12 +163,16 @@ ReadingDocument readingDocument(Reading reading, ZodiacSign sign, std::string na
     document.source = beyondTable ? SignSource::Ephemeris : SignSource::Table;
     document.signChange = signChangeNote(reading, sign, date);
     document.intro = description.intro;
-    for (const ValueField &field : description.values)
-        document.values.push_back(
-            {field.key, field.label, field.heading, std::string(field.value(sign))});
-    for (const TextField &field : description.texts)
-        document.texts.push_back(
-            {field.key, field.label, field.heading, paragraphsOf(field.text(sign))});
+    for (const ValueField &field : description.values) {
+        if (field.value)
+            document.values.push_back(
+                {field.key, field.label, field.heading, std::string(field.value(sign))});
+    }
+    for (const TextField &field : description.texts) {
+        if (field.text)
+            document.texts.push_back(
+                {field.key, field.label, field.heading, paragraphsOf(field.text(sign))});
+    }
     if (description.layout == ResultLayout::SunSignCard)
         document.picture = pictureKey(sign);
     return document;
@@ -182,6 +206,10 @@ std::string readingPlainText(const ReadingDocument &document)
     }
     if (document.signChange) {
         text += document.signChange->line;
+        text += '\n';
+    }
+    for (const std::string &note : document.notes) {
+        text += note;
         text += '\n';
     }
     for (const ReadingText &section : document.texts) {
@@ -231,6 +259,11 @@ std::string readingMarkdown(const ReadingDocument &document)
     if (document.signChange) {
         text += "\n*";
         text += markdownEscaped(document.signChange->line);
+        text += "*\n";
+    }
+    for (const std::string &note : document.notes) {
+        text += "\n*";
+        text += markdownEscaped(note);
         text += "*\n";
     }
     for (const ReadingText &section : document.texts) {
@@ -303,6 +336,11 @@ std::string readingHtml(const ReadingDocument &document, const HtmlOptions &opti
         appendEscaped(html, document.signChange->line);
         html += "</i></p>\n";
     }
+    for (const std::string &note : document.notes) {
+        html += "<p><i>";
+        appendEscaped(html, note);
+        html += "</i></p>\n";
+    }
     for (const ReadingText &section : document.texts) {
         if (!section.heading.empty()) {
             html += "<h2>";
@@ -323,12 +361,15 @@ std::string readingHtml(const ReadingDocument &document, const HtmlOptions &opti
 std::string readingFileName(const ReadingDocument &document)
 {
     std::string name(document.title);
-    if (!document.name.empty()) {
+    std::string who = document.name;
+    if (document.partner && !document.partner->name.empty())
+        who += (who.empty() ? "" : " & ") + document.partner->name;
+    if (!who.empty())
+        name += " - " + who;
+    if (!document.partner) {
         name += " - ";
-        name += document.name;
+        name += displayName(document.sign);
     }
-    name += " - ";
-    name += displayName(document.sign);
     // Windows refuses these, every system the path separator; none can start a hidden file.
     for (char &c : name) {
         const auto byte = static_cast<unsigned char>(c);

@@ -43,6 +43,13 @@ struct ReadingDocument
     std::string_view title; // "Love Astrology"
     std::string name;       // the person's name as entered; empty when none was given
     BirthDate date;
+    // The second person of a reading for two; the first is `name`, born on `date`.
+    struct Partner
+    {
+        std::string name;
+        BirthDate date;
+    };
+    std::optional<Partner> partner;
     ZodiacSign sign = ZodiacSign::Aries;
     std::string_view intro; // the line above the sign on the table windows; empty otherwise
     std::vector<ReadingValue> values;
@@ -53,6 +60,8 @@ struct ReadingDocument
     // When the body changed sign on the birth date (or, for the sun sign, stood in another sign
     // all day), the line that says so.
     std::optional<SignChangeNote> signChange;
+    // Further lines under the values, such as a reading for two people's change days.
+    std::vector<std::string> notes;
 
     // The value or text under a key ("sign", "profile"); nullptr when the reading has none.
     const ReadingValue *value(std::string_view key) const;
@@ -63,7 +72,8 @@ struct ReadingDocument
     // For a day the month does not have, which the lists offer all the same: "There is no
     // 30 February 1990: the reading takes the day as the lists offer it."; empty otherwise.
     std::string dayNote() const;
-    // "MARY JONES, born 20 January 1990", or "Born 20 January 1990" without a name.
+    // "MARY JONES, born 20 January 1990", or "Born 20 January 1990" without a name; for two
+    // people "MARY, born 20 January 1990, and JOHN, born 3 March 1988".
     std::string personLine() const;
     // Where the sign came from, when not from the reading's own table ("computed from the
     // planets' positions"); empty otherwise.

@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <memory>
+
 // What a reading takes from its input window once the entries have passed the check.
 struct BirthData
 {
@@ -19,6 +21,9 @@ struct BirthData
     QString dayText;
     QString monthText;
     QString yearText;
+
+    // A reading for two people: the partner's entries.
+    std::shared_ptr<const BirthData> partner;
 
     kesto::BirthDate date() const { return {year, month, day}; }
 

@@ -17,17 +17,22 @@ ResultWindow::ResultWindow(kesto::Reading reading)
     });
 }
 
-void ResultWindow::fillReading(const BirthData &data, const QPixmap &signPicture)
+std::optional<kesto::ReadingDocument> ResultWindow::makeDocument(const BirthData &data) const
 {
     const std::optional<kesto::ZodiacSign> sign = ReadingState::foundSign(m_reading);
-    if (!sign) {
-        m_document.reset();
+    if (!sign)
+        return std::nullopt;
+    return kesto::readingDocument(m_reading, *sign, data.personName().toStdString(), data.date());
+}
+
+void ResultWindow::fillReading(const BirthData &data, const QPixmap &signPicture)
+{
+    m_document = makeDocument(data);
+    if (!m_document) {
         m_signPicture = QPixmap();
         showUnknownSign(ReadingState::signOf(m_reading));
         return;
     }
-    m_document =
-        kesto::readingDocument(m_reading, *sign, data.personName().toStdString(), data.date());
     m_signPicture = signPicture;
     showDocument(*m_document, signPicture);
 }

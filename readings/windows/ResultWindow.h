@@ -36,6 +36,9 @@ signals:
 protected:
     explicit ResultWindow(kesto::Reading reading);
 
+    // The document of the entries: by default the reading of the sign its kind of lookup found
+    // last; nothing when that text names no sign.
+    virtual std::optional<kesto::ReadingDocument> makeDocument(const BirthData &data) const;
     // Sets every control from the document.
     virtual void showDocument(const kesto::ReadingDocument &document,
                               const QPixmap &signPicture) = 0;
