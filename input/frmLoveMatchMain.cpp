@@ -5,7 +5,7 @@ namespace {
 const BirthDataWindow::WindowLook LoveMatchLook = {
     .caption = QStringLiteral("Kesto Love Match"),
     .clientWidth = 7260,
-    .clientHeight = 5535,
+    .clientHeight = 5820,
     .background = QColor(96, 16, 48),
     .text = Qt::white,
     .nextCaption = QStringLiteral("Get Our Love &Match"),
