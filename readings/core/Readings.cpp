@@ -44,14 +44,22 @@ std::optional<ZodiacSign> findReadingSign(Reading reading, std::string_view year
         return SunSignFromDate(*day, *month);
     }
     case Body::Venus: {
-        // Every block is asked; only the one holding the year answers.
-        std::optional<ZodiacSign> sign = FindLoveSign1930To1959(yearText, monthText, dayText);
-        if (const std::optional<ZodiacSign> later =
-                FindLoveSign1960To1989(yearText, monthText, dayText))
-            sign = later;
-        if (const std::optional<ZodiacSign> latest =
-                FindLoveSign1990To2012(yearText, monthText, dayText))
-            sign = latest;
+        // The three blocks in turn; only the one holding the year answers. A year of the list is
+        // read once and asked of its own block only: the others could answer nothing.
+        const int year = listDigits(yearText);
+        std::optional<ZodiacSign> sign;
+        if (year < 0 || year <= 1959)
+            sign = FindLoveSign1930To1959(yearText, monthText, dayText);
+        if (year < 0 || (year >= 1960 && year <= 1989)) {
+            if (const std::optional<ZodiacSign> later =
+                    FindLoveSign1960To1989(yearText, monthText, dayText))
+                sign = later;
+        }
+        if (year < 0 || year >= 1990) {
+            if (const std::optional<ZodiacSign> latest =
+                    FindLoveSign1990To2012(yearText, monthText, dayText))
+                sign = latest;
+        }
         if (sign)
             return sign;
         break;
