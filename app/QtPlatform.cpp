@@ -39,26 +39,23 @@ void QtWebOpener::open(const QUrl &address)
     QDesktopServices::openUrl(address);
 }
 
-QString QtSettingsStore::value(const QString &key)
+QString QtSettingsStore::value(SettingKey key)
 {
     QSettings settings(QSettings::NativeFormat, QSettings::UserScope, AppInfo::title());
-    return settings.value(QStringLiteral("Settings/") + key).toString();
+    return settings.value(QStringLiteral("Settings/") + settingName(key)).toString();
 }
 
-void QtSettingsStore::setValue(const QString &key, const QString &value)
+bool QtSettingsStore::setValue(SettingKey key, const QString &value, QString *error)
 {
     QSettings settings(QSettings::NativeFormat, QSettings::UserScope, AppInfo::title());
-    settings.setValue(QStringLiteral("Settings/") + key, value);
+    settings.setValue(QStringLiteral("Settings/") + settingName(key), value);
     // QSettings writes when asked to sync; only then does a read-only file or a full disk show.
     settings.sync();
-    m_storeError.clear();
-    if (settings.status() == QSettings::AccessError)
-        m_storeError = QStringLiteral("%1 cannot be written").arg(settings.fileName());
-}
-
-QString QtSettingsStore::storeError()
-{
-    return m_storeError;
+    if (settings.status() != QSettings::AccessError)
+        return true;
+    if (error)
+        *error = QStringLiteral("%1 cannot be written").arg(settings.fileName());
+    return false;
 }
 
 QDate QtClock::today()

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "SettingKey.h"
+
 #include <QDate>
 #include <QSize>
 #include <QString>
@@ -30,15 +32,16 @@ public:
     virtual void open(const QUrl &address) = 0;
 };
 
-// The per-user store, under the program's name, section "Settings".
+// The per-user store, under the program's name, section "Settings". Typed access: gui/Settings.h.
 class SettingsStore
 {
 public:
     virtual ~SettingsStore() = default;
-    virtual QString value(const QString &key) = 0;
-    virtual void setValue(const QString &key, const QString &value) = 0;
-    // Why the last setValue could not be kept (a read-only file, a full disk); empty when it was.
-    virtual QString storeError() { return {}; }
+    // Empty when the key holds nothing.
+    virtual QString value(SettingKey key) = 0;
+    // Keeps the value; false, with the reason in `error` (when given), when it could not be kept
+    // (a read-only file, a full disk). The store then still holds every value it held before.
+    virtual bool setValue(SettingKey key, const QString &value, QString *error) = 0;
 };
 
 class Clock

@@ -31,13 +31,17 @@ public:
 
     void open(const QUrl &address) override { opened.append(address); }
 
-    QString value(const QString &key) override { return settings.value(key); }
-    void setValue(const QString &key, const QString &value) override
+    QString value(SettingKey key) override { return settings.value(settingName(key)); }
+    bool setValue(SettingKey key, const QString &value, QString *error) override
     {
-        if (unwritableBecause.isEmpty())
-            settings[key] = value;
+        if (!unwritableBecause.isEmpty()) {
+            if (error)
+                *error = unwritableBecause;
+            return false;
+        }
+        settings[settingName(key)] = value;
+        return true;
     }
-    QString storeError() override { return unwritableBecause; }
 
     QDate today() override { return todayDate; }
 
@@ -71,7 +75,7 @@ public:
 
     QStringList messages, questions;
     QList<QUrl> opened;
-    QMap<QString, QString> settings;
+    QMap<QString, QString> settings; // by the key's name in the store
     // When set, the store keeps nothing and gives this as the reason.
     QString unwritableBecause;
     bool answerYes = false;

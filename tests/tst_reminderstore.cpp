@@ -159,14 +159,14 @@ void tst_ReminderStore::storeReportsWhatItCannotKeep()
     const QString path = m_folder->filePath("Kesto Astrology Suite.conf");
     QVERIFY(QDir().mkpath(path));
     QtSettingsStore store;
-    store.setValue(Key, "2026-12-08");
-    QCOMPARE(store.storeError(), path + " cannot be written");
+    QString error;
+    QVERIFY(!store.setValue(SettingKey::LastUpdateReminder, "2026-12-08", &error));
+    QCOMPARE(error, path + " cannot be written");
 
     QVERIFY(QDir().rmdir(path));
     QVERIFY(writeFile(path, QByteArray("\x01\xff[[[Settings\n=\n\\\\\\\n\0garbage", 28)));
-    store.setValue(Key, "2026-12-08");
-    QCOMPARE(store.storeError(), QString());
-    QCOMPARE(QtSettingsStore().value(Key), "2026-12-08");
+    QVERIFY(store.setValue(SettingKey::LastUpdateReminder, "2026-12-08", &error));
+    QCOMPARE(QtSettingsStore().value(SettingKey::LastUpdateReminder), "2026-12-08");
 }
 
 QTEST_MAIN(tst_ReminderStore)

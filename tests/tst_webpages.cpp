@@ -104,7 +104,7 @@ void tst_WebPages::server()
     QFETCH(QString, host);
     if (environment != QLatin1String("-"))
         qputenv(WebHostVariable, environment.toUtf8());
-    m_platform->settings[QLatin1String(WebHostSetting)] = setting;
+    m_platform->settings[settingName(SettingKey::WebHost)] = setting;
 
     QList<QUrl> expected;
     for (const auto &[page, key] : Pages) {

@@ -4,6 +4,7 @@
 #include "gui/AppInfo.h"
 #include "gui/Platform.h"
 #include "gui/QtText.h"
+#include "gui/Settings.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -27,8 +28,6 @@ namespace {
 const QString PdfFilter = QStringLiteral("PDF document (*.pdf)");
 const QString PngFilter = QStringLiteral("PNG picture (*.png)");
 const QString TextFilter = QStringLiteral("Plain text (*.txt)");
-// The folder a reading was last saved in, in the settings' "Settings" section.
-const QString FolderKey = QStringLiteral("ReadingFolder");
 
 const QMarginsF PageMargins(18, 18, 18, 18); // millimetres
 
@@ -143,7 +142,7 @@ void ReadingShare::saveReadingAs()
     Platform &platform = Platform::current();
     if (!reading)
         return;
-    QString folder = platform.settings->value(FolderKey);
+    QString folder = Settings::readingFolder();
     if (folder.isEmpty() || !QFileInfo(folder).isDir())
         folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     const QString proposed = QDir(folder).filePath(
@@ -171,7 +170,7 @@ void ReadingShare::saveReadingAs()
                 .arg(QDir::toNativeSeparators(path), error));
         return;
     }
-    platform.settings->setValue(FolderKey, QFileInfo(path).absolutePath());
+    Settings::setReadingFolder(QFileInfo(path).absolutePath(), nullptr);
 }
 
 bool ReadingShare::save(const SharedReading &reading, const QString &path, const QString &format,

@@ -61,8 +61,12 @@ public:
         return false;
     }
     void open(const QUrl &address) override { messages << address.toString(); }
-    QString value(const QString &key) override { return m_settings.value(key); }
-    void setValue(const QString &key, const QString &value) override { m_settings[key] = value; }
+    QString value(SettingKey key) override { return m_settings.value(key); }
+    bool setValue(SettingKey key, const QString &value, QString *) override
+    {
+        m_settings[key] = value;
+        return true;
+    }
     QDate today() override { return {2026, 1, 15}; }
     QSize screenSize() override { return {1280, 1024}; }
     qreal logicalDpiX() override { return 96; }
@@ -82,7 +86,7 @@ public:
     QStringList messages;
 
 private:
-    QMap<QString, QString> m_settings;
+    QMap<SettingKey, QString> m_settings;
     Platform m_previous;
 };
 
