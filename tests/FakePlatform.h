@@ -49,14 +49,15 @@ public:
     qreal logicalDpiX() override { return dpi; }
     qreal logicalDpiY() override { return dpi; }
 
-    // DocumentDialogs: answer with saveAnswer (empty: cancel) and printAnswer.
+    // DocumentDialogs: each save dialog takes the next of saveAnswers (none left: cancel); the
+    // print dialog answers printAnswer.
     QString saveFileName(QWidget *, const QString &caption, const QString &proposed,
                          const QStringList &filters, QString *filter) override
     {
         saveDialogs.append({caption, proposed, filters, filter ? *filter : QString()});
         if (filter && !saveFilterAnswer.isEmpty())
             *filter = saveFilterAnswer;
-        return saveAnswer;
+        return saveAnswers.isEmpty() ? QString() : saveAnswers.takeFirst();
     }
     bool choosePrinter(QWidget *, QPrinter *printer) override
     {
@@ -89,7 +90,8 @@ public:
         QString filter;
     };
     QList<SaveDialog> saveDialogs;
-    QString saveAnswer, saveFilterAnswer;
+    QStringList saveAnswers;
+    QString saveFilterAnswer;
     int printDialogs = 0;
     bool printAnswer = false;
     std::function<void(QPrinter *)> onPrinter; // sets the printer up as a user would
