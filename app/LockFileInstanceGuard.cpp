@@ -2,6 +2,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <QLocalServer>
+#include <QLocalSocket>
 #include <QLockFile>
 #include <QStandardPaths>
 #include <QStringList>
@@ -39,8 +41,10 @@ InstanceClaim claim(InstanceClaim::Outcome outcome, const QString &note = {})
 
 } // namespace
 
-LockFileInstanceGuard::LockFileInstanceGuard(const QString &lockFilePath)
+LockFileInstanceGuard::LockFileInstanceGuard(const QString &lockFilePath,
+                                             const QString &fallbackPath)
     : m_path(lockFilePath)
+    , m_fallbackPath(fallbackPath)
 { }
 
 QString LockFileInstanceGuard::alternativePath(const QString &lockFilePath, int index)
@@ -109,6 +113,9 @@ Attempt attemptLock(const QString &path)
         why = QStringLiteral("is not a plain file");
     else if (info.st_uid != ::geteuid())
         why = QStringLiteral("belongs to another user");
+    // A second name would be another file of the user's, which the holder's record would empty.
+    else if (info.st_nlink > 1)
+        why = QStringLiteral("has more than one name");
     if (!why.isEmpty()) {
         ::close(fd);
         return {Attempt::Kind::InTheWay, -1, why};
@@ -141,6 +148,7 @@ void recordHolder(int fd)
 
 LockFileInstanceGuard::~LockFileInstanceGuard()
 {
+    m_server.reset();
     // The file stays: removing it could let a copy that has just opened it lock a file that no
     // longer has a name, while the next copy locks a new one.
     if (m_fd >= 0)
@@ -152,29 +160,46 @@ InstanceClaim LockFileInstanceGuard::tryAcquire()
     if (m_fd >= 0)
         return claim(InstanceClaim::Outcome::Acquired);
     QStringList passed;
-    for (int index = 0; index <= AlternativeCount; ++index) {
-        const QString path = index == 0 ? m_path : alternativePath(m_path, index);
-        const Attempt attempt = attemptLock(path);
-        switch (attempt.kind) {
-        case Attempt::Kind::Locked:
-            m_fd = attempt.fd;
-            recordHolder(m_fd);
-            if (passed.isEmpty())
-                return claim(InstanceClaim::Outcome::Acquired);
-            return claim(InstanceClaim::Outcome::Acquired,
-                         passed.join(QStringLiteral(", ")) + QStringLiteral(", so the lock is ")
-                             + path);
-        case Attempt::Kind::Held:
-            return claim(InstanceClaim::Outcome::HeldByLiveCopy);
-        case Attempt::Kind::InTheWay:
-            passed.append(path + QLatin1Char(' ') + attempt.why);
+    QStringList firstNames {m_path};
+    if (!m_fallbackPath.isEmpty() && m_fallbackPath != m_path)
+        firstNames << m_fallbackPath;
+    for (const QString &first : std::as_const(firstNames)) {
+        for (int index = 0; index <= AlternativeCount; ++index) {
+            const QString path = index == 0 ? first : alternativePath(first, index);
+            const Attempt attempt = attemptLock(path);
+            switch (attempt.kind) {
+            case Attempt::Kind::Locked:
+                m_fd = attempt.fd;
+                m_lockInUse = path;
+                recordHolder(m_fd);
+                if (passed.isEmpty())
+                    return claim(InstanceClaim::Outcome::Acquired);
+                return claim(InstanceClaim::Outcome::Acquired,
+                             passed.join(QStringLiteral(", ")) + QStringLiteral(", so the lock is ")
+                                 + path);
+            case Attempt::Kind::Held:
+                m_lockInUse = path;
+                return claim(InstanceClaim::Outcome::HeldByLiveCopy);
+            case Attempt::Kind::InTheWay:
+                passed.append(path + QLatin1Char(' ') + attempt.why);
+                continue;
+            case Attempt::Kind::Failed:
+                // No name in this folder can be made; the next folder may serve.
+                passed.append(
+                    QStringLiteral("cannot make the lock file %1: %2").arg(path, attempt.why));
+                break;
+            }
             break;
-        case Attempt::Kind::Failed:
-            return claim(InstanceClaim::Outcome::Unavailable,
-                         QStringLiteral("cannot make the lock file %1: %2").arg(path, attempt.why));
         }
     }
     return claim(InstanceClaim::Outcome::Unavailable, passed.join(QStringLiteral(", ")));
+}
+
+QString LockFileInstanceGuard::callName() const
+{
+    const QString name = m_lockInUse + QStringLiteral(".call");
+    // The path of a local socket has room for about a hundred bytes.
+    return !m_lockInUse.isEmpty() && QFile::encodeName(name).size() < 100 ? name : QString();
 }
 
 #else
@@ -185,6 +210,7 @@ InstanceClaim LockFileInstanceGuard::tryAcquire()
 {
     if (m_lock && m_lock->isLocked())
         return claim(InstanceClaim::Outcome::Acquired);
+    m_lockInUse = m_path;
     m_lock = std::make_unique<QLockFile>(m_path);
     m_lock->setStaleLockTime(0);
     if (m_lock->tryLock(0))
@@ -204,4 +230,59 @@ InstanceClaim LockFileInstanceGuard::tryAcquire()
                               : QStringLiteral("unknown error")));
 }
 
+QString LockFileInstanceGuard::callName() const
+{
+    return QStringLiteral("kesto-astrology-call-") + userKey();
+}
+
 #endif
+
+void LockFileInstanceGuard::answerCalls(std::function<void()> call)
+{
+    const QString name = callName();
+#ifdef Q_OS_UNIX
+    const bool held = m_fd >= 0;
+#else
+    const bool held = m_lock && m_lock->isLocked();
+#endif
+    if (!held || name.isEmpty() || m_server)
+        return;
+    auto server = std::make_unique<QLocalServer>();
+    server->setSocketOptions(QLocalServer::UserAccessOption);
+    // Only the holder of the lock listens here: whatever is left at the name belongs to a copy
+    // that has ended.
+    QLocalServer::removeServer(name);
+    if (!server->listen(name))
+        return;
+    QObject::connect(server.get(), &QLocalServer::newConnection, server.get(),
+                     [server = server.get(), call] {
+                         while (QLocalSocket *socket = server->nextPendingConnection()) {
+                             const auto answer = [socket, call] {
+                                 if (socket->readAll().contains("raise"))
+                                     call();
+                             };
+                             QObject::connect(socket, &QLocalSocket::readyRead, socket, answer);
+                             QObject::connect(socket, &QLocalSocket::disconnected, socket,
+                                              &QObject::deleteLater);
+                             if (socket->bytesAvailable() > 0)
+                                 answer();
+                         }
+                     });
+    m_server = std::move(server);
+}
+
+bool LockFileInstanceGuard::callRunningCopy()
+{
+    const QString name = callName();
+    if (name.isEmpty())
+        return false;
+    QLocalSocket socket;
+    socket.connectToServer(name);
+    if (!socket.waitForConnected(1000))
+        return false;
+    // Written and gone: the running copy acts when its own event loop comes to it.
+    socket.write("raise\n");
+    const bool sent = socket.waitForBytesWritten(1000) || socket.bytesToWrite() == 0;
+    socket.disconnectFromServer();
+    return sent;
+}

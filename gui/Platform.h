@@ -7,6 +7,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 class QPrinter;
 class QUrl;
 class QWidget;
@@ -80,6 +82,12 @@ class InstanceGuard
 public:
     virtual ~InstanceGuard() = default;
     virtual InstanceClaim tryAcquire() = 0;
+    // Once the claim is Acquired: `call` runs, on the user-interface thread, whenever a copy that
+    // found the claim held calls this one.
+    virtual void answerCalls(std::function<void()> call) { Q_UNUSED(call); }
+    // After HeldByLiveCopy: calls the copy that holds the claim, without waiting for it to act;
+    // false when it cannot be reached.
+    virtual bool callRunningCopy() { return false; }
 };
 
 // The dialogs of keeping a reading: where to save it, and which printer prints it.
