@@ -8,10 +8,15 @@
 #include <QApplication>
 #include <QIcon>
 #include <QScreen>
+#include <QStringList>
 
 int main(int argc, char *argv[])
 {
-    if (const auto answer = answerHelpOrVersion(commandLineWords(argc, argv)))
+    const QStringList words = commandLineWords(argc, argv);
+    if (const auto answer = answerHelpOrVersion(words))
+        return printAnswer(*answer);
+    // Refused before the display is reached, so that a mistyped word is told as such without one.
+    if (const auto answer = refuseLeftOverWords(withoutQtOptions(words)))
         return printAnswer(*answer);
     QApplication app(argc, argv);
     if (const auto answer = refuseLeftOverWords(commandLineWords(argc, argv)))
