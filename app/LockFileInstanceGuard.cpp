@@ -2,18 +2,19 @@
 
 #include <QDir>
 #include <QFile>
-#include <QLocalServer>
-#include <QLocalSocket>
 #include <QLockFile>
 #include <QStandardPaths>
 #include <QStringList>
 
 #ifdef Q_OS_UNIX
+#    include <QSocketNotifier>
 #    include <cerrno>
 #    include <cstring>
 #    include <fcntl.h>
 #    include <sys/file.h>
+#    include <sys/socket.h>
 #    include <sys/stat.h>
+#    include <sys/un.h>
 #    include <unistd.h>
 #else
 #    include <QRegularExpression>
@@ -144,11 +145,29 @@ void recordHolder(int fd)
     }
 }
 
+// The address of the socket beside `lockFile`; false when its path is too long for one.
+bool callAddress(const QString &lockFile, sockaddr_un *address)
+{
+    const QByteArray path = QFile::encodeName(lockFile + QStringLiteral(".call"));
+    std::memset(address, 0, sizeof *address);
+    if (lockFile.isEmpty() || size_t(path.size()) >= sizeof address->sun_path)
+        return false;
+    address->sun_family = AF_UNIX;
+    std::memcpy(address->sun_path, path.constData(), size_t(path.size()));
+    return true;
+}
+
 } // namespace
 
 LockFileInstanceGuard::~LockFileInstanceGuard()
 {
-    m_server.reset();
+    if (m_callSocket >= 0) {
+        m_callNotifier.reset();
+        ::close(m_callSocket);
+        sockaddr_un address;
+        if (callAddress(m_lockInUse, &address))
+            ::unlink(address.sun_path);
+    }
     // The file stays: removing it could let a copy that has just opened it lock a file that no
     // longer has a name, while the next copy locks a new one.
     if (m_fd >= 0)
@@ -195,11 +214,49 @@ InstanceClaim LockFileInstanceGuard::tryAcquire()
     return claim(InstanceClaim::Outcome::Unavailable, passed.join(QStringLiteral(", ")));
 }
 
-QString LockFileInstanceGuard::callName() const
+void LockFileInstanceGuard::answerCalls(std::function<void()> call)
 {
-    const QString name = m_lockInUse + QStringLiteral(".call");
-    // The path of a local socket has room for about a hundred bytes.
-    return !m_lockInUse.isEmpty() && QFile::encodeName(name).size() < 100 ? name : QString();
+    sockaddr_un address;
+    if (m_fd < 0 || m_callSocket >= 0 || !callAddress(m_lockInUse, &address))
+        return;
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
+    if (fd < 0)
+        return;
+    // Only the holder of the lock listens here: whatever is left at the name belongs to a copy
+    // that has ended. Only the user's own copies may call.
+    ::unlink(address.sun_path);
+    if (::bind(fd, reinterpret_cast<sockaddr *>(&address), sizeof address) != 0
+        || ::chmod(address.sun_path, 0600) != 0 || ::listen(fd, 8) != 0) {
+        ::close(fd);
+        return;
+    }
+    m_callSocket = fd;
+    m_callNotifier = std::make_unique<QSocketNotifier>(fd, QSocketNotifier::Read);
+    QObject::connect(
+        m_callNotifier.get(), &QSocketNotifier::activated, m_callNotifier.get(), [fd, call] {
+            // A connection is the call; nothing is read from it.
+            bool called = false;
+            for (int caller; (caller = ::accept4(fd, nullptr, nullptr, SOCK_CLOEXEC)) >= 0;) {
+                ::close(caller);
+                called = true;
+            }
+            if (called)
+                call();
+        });
+}
+
+bool LockFileInstanceGuard::callRunningCopy()
+{
+    sockaddr_un address;
+    if (!callAddress(m_lockInUse, &address))
+        return false;
+    // Non-blocking: a copy too busy to take the call is not waited for.
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
+    if (fd < 0)
+        return false;
+    const bool reached = ::connect(fd, reinterpret_cast<sockaddr *>(&address), sizeof address) == 0;
+    ::close(fd);
+    return reached;
 }
 
 #else
@@ -230,59 +287,15 @@ InstanceClaim LockFileInstanceGuard::tryAcquire()
                               : QStringLiteral("unknown error")));
 }
 
-QString LockFileInstanceGuard::callName() const
-{
-    return QStringLiteral("kesto-astrology-call-") + userKey();
-}
-
-#endif
-
 void LockFileInstanceGuard::answerCalls(std::function<void()> call)
 {
-    const QString name = callName();
-#ifdef Q_OS_UNIX
-    const bool held = m_fd >= 0;
-#else
-    const bool held = m_lock && m_lock->isLocked();
-#endif
-    if (!held || name.isEmpty() || m_server)
-        return;
-    auto server = std::make_unique<QLocalServer>();
-    server->setSocketOptions(QLocalServer::UserAccessOption);
-    // Only the holder of the lock listens here: whatever is left at the name belongs to a copy
-    // that has ended.
-    QLocalServer::removeServer(name);
-    if (!server->listen(name))
-        return;
-    QObject::connect(server.get(), &QLocalServer::newConnection, server.get(),
-                     [server = server.get(), call] {
-                         while (QLocalSocket *socket = server->nextPendingConnection()) {
-                             const auto answer = [socket, call] {
-                                 if (socket->readAll().contains("raise"))
-                                     call();
-                             };
-                             QObject::connect(socket, &QLocalSocket::readyRead, socket, answer);
-                             QObject::connect(socket, &QLocalSocket::disconnected, socket,
-                                              &QObject::deleteLater);
-                             if (socket->bytesAvailable() > 0)
-                                 answer();
-                         }
-                     });
-    m_server = std::move(server);
+    // Not on this system: a second copy only says that one runs.
+    Q_UNUSED(call);
 }
 
 bool LockFileInstanceGuard::callRunningCopy()
 {
-    const QString name = callName();
-    if (name.isEmpty())
-        return false;
-    QLocalSocket socket;
-    socket.connectToServer(name);
-    if (!socket.waitForConnected(1000))
-        return false;
-    // Written and gone: the running copy acts when its own event loop comes to it.
-    socket.write("raise\n");
-    const bool sent = socket.waitForBytesWritten(1000) || socket.bytesToWrite() == 0;
-    socket.disconnectFromServer();
-    return sent;
+    return false;
 }
+
+#endif

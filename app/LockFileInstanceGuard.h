@@ -6,8 +6,8 @@
 
 #include <memory>
 
-class QLocalServer;
 class QLockFile;
+class QSocketNotifier;
 
 // The claim of the single running copy: a lock file in the user's runtime folder, held by an
 // operating-system lock on the open file. The system drops that lock when its process ends, in a
@@ -18,8 +18,8 @@ class QLockFile;
 // one file. When none of them can be made (a read-only folder, no inodes left), the same is tried
 // with a name of the user's own in the temporary folder before the claim is given up.
 //
-// The copy holding the claim listens on a local socket named after its lock file, where a copy
-// that finds the claim held can call it (to bring its window forward).
+// On Unix the copy holding the claim listens on a socket beside its lock file, where a copy that
+// finds the claim held can call it (to bring its window forward).
 class LockFileInstanceGuard : public InstanceGuard
 {
 public:
@@ -43,15 +43,13 @@ public:
     static QString lockFilePathIn(const QString &runtimeFolder);
 
 private:
-    // The socket's name beside the lock file in use; empty when the name is too long for one.
-    QString callName() const;
-
     QString m_path;
     QString m_fallbackPath;
     QString m_lockInUse; // the file locked, or the file found locked by another copy
-    std::unique_ptr<QLocalServer> m_server;
 #ifdef Q_OS_UNIX
     int m_fd = -1;
+    int m_callSocket = -1;
+    std::unique_ptr<QSocketNotifier> m_callNotifier;
 #else
     std::unique_ptr<QLockFile> m_lock;
 #endif
