@@ -6,7 +6,6 @@
 #include "gui/Look.h"
 
 #include <QApplication>
-#include <QIcon>
 #include <QScreen>
 #include <QStringList>
 
@@ -25,8 +24,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationVersion(QString::fromUtf8(kesto::Version));
     // Lets the desktop match the windows with the installed desktop entry and its icon.
     QGuiApplication::setDesktopFileName(QString::fromUtf8(kesto::AppId));
-    Look::installFontSubstitutes();
-    QApplication::setWindowIcon(QIcon(Look::heart(64)));
+    Look::installAppearance();
     QtPlatform platform;
     LockFileInstanceGuard guard;
 

@@ -62,7 +62,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     bench::markPhase("app");
     QApplication::setApplicationName(QStringLiteral("kesto-astrology"));
-    Look::installFontSubstitutes();
+    Look::installAppearance();
     BenchPlatform platform;
     LockFileInstanceGuard guard(QDir::tempPath()
                                 + QStringLiteral("/kesto-bench-startup-%1.lock").arg(getpid()));

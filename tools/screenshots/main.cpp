@@ -18,7 +18,6 @@
 #include <QFontDatabase>
 #include <QFontMetrics>
 #include <QGroupBox>
-#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMap>
@@ -324,8 +323,7 @@ int main(int argc, char *argv[])
         }
     }
     // As the program starts itself.
-    Look::installFontSubstitutes();
-    QApplication::setWindowIcon(QIcon(Look::heart(64)));
+    Look::installAppearance();
 
     QDir outputDir(QString::fromLocal8Bit(argv[1]));
     if (!outputDir.mkpath(QStringLiteral("."))) {
