@@ -623,7 +623,7 @@ void tst_Sharing::refusedPlaceKeepsWhatIsThere_data()
         QTest::newRow("read-only folder") << "locked/reading.pdf" << 0 << false;
     QTest::newRow("link to nothing") << "nowhere.pdf" << 0 << false;
     QTest::newRow("pipe") << "pipe.pdf" << 0 << false;
-    QTest::newRow("full disk over a reading") << "old.pdf" << 4096 << false;
+    QTest::newRow("full disk over a reading") << "old.txt" << 64 << false;
     QTest::newRow("full disk, new file") << "new.pdf" << 4096 << false;
     QTest::newRow("link to a file") << "link.pdf" << 0 << true;
 }
@@ -638,7 +638,7 @@ void tst_Sharing::refusedPlaceKeepsWhatIsThere()
     QFETCH(bool, saved);
     const QDir dir(m_dir->path());
     QVERIFY(writeFile(dir.filePath(QStringLiteral("file")), "file\n"));
-    QVERIFY(writeFile(dir.filePath(QStringLiteral("old.pdf")), "old reading\n"));
+    QVERIFY(writeFile(dir.filePath(QStringLiteral("old.txt")), "old reading\n"));
     QVERIFY(writeFile(dir.filePath(QStringLiteral("real.pdf")), "old\n"));
     QVERIFY(dir.mkdir(QStringLiteral("taken.pdf")) && dir.mkdir(QStringLiteral("locked"))
             && dir.mkdir(QStringLiteral("gone")));
@@ -677,6 +677,9 @@ void tst_Sharing::refusedPlaceKeepsWhatIsThere()
     QCOMPARE(snapshot(dir.path()), before);
     QCOMPARE(platform.saveDialogs.size(), 2);
     QCOMPARE(platform.saveDialogs.last().proposed, path);
+    QCOMPARE(platform.saveDialogs.last().filter,
+             place.endsWith(QLatin1String(".txt")) ? QStringLiteral("Plain text (*.txt)")
+                                                   : QStringLiteral("PDF document (*.pdf)"));
     QVERIFY(folderKept.isEmpty());
 }
 

@@ -262,8 +262,12 @@ void ReadingShare::saveReadingAs()
                                          : QStringLiteral("pdf");
             path += QLatin1Char('.') + format;
         }
-        // The next dialog, if one is needed, opens on the same name.
+        // The next dialog, if one is needed, opens on the same name, the kind of its ending
+        // chosen (a dialog may otherwise give the name the chosen kind's ending).
         proposed = path;
+        filter = format == QLatin1String("png") ? PngFilter
+            : format == QLatin1String("txt")    ? TextFilter
+                                                : PdfFilter;
         // The dialog asked about the name it gave; a file under the name with its ending added
         // is asked about here.
         if (path != chosen && somethingAt(path)
