@@ -59,21 +59,6 @@ QStringList sentencesOf(int button, const QString &signName)
     return sentences;
 }
 
-// What a program of the desktop finds in a PDF file: the text of each page (pdftotext ends every
-// page with a form feed), white space evened out; nothing if it cannot read the file.
-QStringList pdfPages(const QString &path)
-{
-    QProcess process;
-    process.start(QStringLiteral("pdftotext"), {path, QStringLiteral("-")});
-    if (!process.waitForFinished(20000) || process.exitCode() != 0)
-        return {};
-    QStringList pages = QString::fromUtf8(process.readAllStandardOutput()).split(QLatin1Char('\f'));
-    pages.removeLast();
-    for (QString &page : pages)
-        page = page.normalized(QString::NormalizationForm_KC).simplified();
-    return pages;
-}
-
 // The output of a poppler tool run on `path`; empty if it cannot run.
 QString poppler(const QString &tool, const QStringList &arguments)
 {
@@ -84,27 +69,16 @@ QString poppler(const QString &tool, const QStringList &arguments)
     return QString::fromUtf8(process.readAllStandardOutput());
 }
 
-// The words of a PDF's first page with their boxes, in points.
-struct PdfWord
+// What a program of the desktop finds in a PDF file: the text of each page (pdftotext ends every
+// page with a form feed), white space evened out; nothing if it cannot read the file.
+QStringList pdfPages(const QString &path)
 {
-    QString text;
-    QRectF box;
-};
-QList<PdfWord> pdfWords(const QString &path)
-{
-    static const QRegularExpression word(QStringLiteral(
-        R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re"));
-    QList<PdfWord> words;
-    auto matches = word.globalMatch(poppler(QStringLiteral("pdftotext"),
-                                            {QStringLiteral("-bbox"), QStringLiteral("-l"),
-                                             QStringLiteral("1"), path, QStringLiteral("-")}));
-    while (matches.hasNext()) {
-        const QRegularExpressionMatch m = matches.next();
-        words.append({m.captured(5),
-                      QRectF(QPointF(m.captured(1).toDouble(), m.captured(2).toDouble()),
-                             QPointF(m.captured(3).toDouble(), m.captured(4).toDouble()))});
-    }
-    return words;
+    QStringList pages =
+        poppler(QStringLiteral("pdftotext"), {path, QStringLiteral("-")}).split(QLatin1Char('\f'));
+    pages.removeLast();
+    for (QString &page : pages)
+        page = page.normalized(QString::NormalizationForm_KC).simplified();
+    return pages;
 }
 
 // The first and last rows of a picture with anything darker than paper on them.
@@ -271,23 +245,26 @@ void tst_Sharing::copyAndPdfHoldTheWholeReading()
     for (const QString &sentence : sentences)
         QVERIFY2(pdf.contains(sentence), qPrintable(sentence + QStringLiteral("\nin\n") + pdf));
 
-    // Each heading and its value on one line, at least 2 mm (5.7 points) apart.
-    const QList<PdfWord> words = pdfWords(path);
+    // Each heading stands at least 2 mm (5.7 points) before its value on their line.
+    static const QRegularExpression word(QStringLiteral(
+        R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="[\d.]+">([^<]*)</word>)re"));
+    const QString boxes =
+        poppler(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), path, QStringLiteral("-")});
     for (const QString &value : shown) {
-        const QString headingEnd = value.section(QStringLiteral(": "), 0, 0).section(' ', -1);
-        const QString valueStart = value.section(QStringLiteral(": "), 1).section(' ', 0, 0);
+        const QString last = value.section(QStringLiteral(": "), 0, 0).section(' ', -1);
+        const QString first = value.section(QStringLiteral(": "), 1).section(' ', 0, 0);
         qreal gap = -1;
-        for (const PdfWord &left : words) {
-            for (const PdfWord &right : words) {
-                if (left.text == headingEnd && right.text == valueStart
-                    && qAbs(left.box.top() - right.box.top()) < 1
-                    && right.box.left() > left.box.right()
-                    && (gap < 0 || right.box.left() - left.box.right() < gap))
-                    gap = right.box.left() - left.box.right();
+        for (auto left = word.globalMatch(boxes); left.hasNext();) {
+            const QRegularExpressionMatch l = left.next();
+            for (auto right = word.globalMatch(boxes); right.hasNext() && l.captured(4) == last;) {
+                const QRegularExpressionMatch r = right.next();
+                const qreal apart = r.captured(1).toDouble() - l.captured(3).toDouble();
+                if (r.captured(4) == first && r.captured(2) == l.captured(2) && apart > 0
+                    && (gap < 0 || apart < gap))
+                    gap = apart;
             }
         }
-        QVERIFY2(gap >= 5.7 && gap < 150,
-                 qPrintable(QStringLiteral("%1: %2 points").arg(value).arg(gap)));
+        QVERIFY2(gap >= 5.7, qPrintable(QStringLiteral("%1: %2 points").arg(value).arg(gap)));
     }
     // The sign picture is drawn at print resolution.
     if (button < Sexual) {
@@ -434,14 +411,10 @@ void tst_Sharing::pictureIsThePrintedPage()
 void tst_Sharing::proposedName_data()
 {
     QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("proposed"); // when the name is kept whole
-    QTest::newRow("short") << "BOB"
-                           << "Zodiac Love Sign - BOB - Capricorn";
-    QTest::newRow("300 letters") << QString(300, QLatin1Char('A')) << "";
-    QTest::newRow("words") << QStringLiteral("ANNA MARIA ").repeated(30).trimmed() << "";
-    QTest::newRow("two-byte letters") << QString(200, QChar(0x00C9)) << "";
-    QTest::newRow("letters beyond one UTF-16 unit")
-        << QStringLiteral("\U0001D49C").repeated(100) << "";
+    QTest::newRow("300 letters") << QString(300, QLatin1Char('A'));
+    QTest::newRow("words") << QStringLiteral("ANNA MARIA ").repeated(30).trimmed();
+    QTest::newRow("two-byte letters") << QString(200, QChar(0x00C9));
+    QTest::newRow("letters beyond one UTF-16 unit") << QStringLiteral("\U0001D49C").repeated(100);
 }
 
 // A long name is cut, at a blank where it has one and never inside a character, to keep the
@@ -450,32 +423,18 @@ void tst_Sharing::proposedName_data()
 void tst_Sharing::proposedName()
 {
     QFETCH(QString, name);
-    QFETCH(QString, proposed);
-    const kesto::ReadingDocument document =
+    const QString got = ReadingShare::proposedFileName(
         kesto::readingDocument(kesto::Reading::ZodiacLoveSign, kesto::ZodiacSign::Capricorn,
-                               name.toStdString(), {1930, 1, 1});
-    const QString got = ReadingShare::proposedFileName(document);
-    if (!proposed.isEmpty()) {
-        QCOMPARE(got, proposed);
-        return;
-    }
-    QVERIFY2((got + QStringLiteral(".pdf")).toUtf8().size() <= 120, qPrintable(got));
-    QVERIFY(got.isValidUtf16());
+                               name.toStdString(), {1930, 1, 1}));
+    QVERIFY2((got + QStringLiteral(".pdf")).toUtf8().size() <= 120 && got.isValidUtf16(),
+             qPrintable(got));
     const QString head = QStringLiteral("Zodiac Love Sign - "),
-                  tail = QStringLiteral(" - Capricorn");
-    QVERIFY2(got.startsWith(head) && got.endsWith(QChar(0x2026) + tail), qPrintable(got));
-    const QString kept = got.mid(head.size(), got.size() - head.size() - tail.size() - 1);
+                  tail = QChar(0x2026) + QStringLiteral(" - Capricorn");
+    QVERIFY2(got.startsWith(head) && got.endsWith(tail), qPrintable(got));
+    const QString kept = got.mid(head.size(), got.size() - head.size() - tail.size());
     QVERIFY2(kept.size() > 10 && name.startsWith(kept), qPrintable(kept));
     if (name.contains(QLatin1Char(' ')))
         QCOMPARE(name.at(kept.size()), QLatin1Char(' '));
-
-    // Typed in the window, the name gives the same proposal.
-    if (name.size() == 300) {
-        QVERIFY(read(Zodiac, name, {1930, 1, 1}));
-        pressKey(Qt::Key_S);
-        QCOMPARE(QFileInfo(m_desktop.platform().saveDialogs.value(0).proposed).completeBaseName(),
-                 got);
-    }
 }
 
 void tst_Sharing::proposedFolder_data()
