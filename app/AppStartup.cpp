@@ -5,12 +5,15 @@
 #include "gui/Platform.h"
 
 #include <QDebug>
+#include <QPointer>
 
 std::unique_ptr<frmMDI> startKestoAstrology(InstanceGuard &guard)
 {
     const InstanceClaim claim = guard.tryAcquire();
     switch (claim.outcome) {
     case InstanceClaim::Outcome::HeldByLiveCopy:
+        // The running copy's window comes forward, then this copy says why it ends.
+        guard.callRunningCopy();
         Platform::current().prompter->information(nullptr,
                                                   QStringLiteral("Application is already running"));
         return nullptr;
@@ -27,5 +30,14 @@ std::unique_ptr<frmMDI> startKestoAstrology(InstanceGuard &guard)
         break;
     }
     RemindOfUpdate();
-    return std::make_unique<frmMDI>();
+    auto window = std::make_unique<frmMDI>();
+    guard.answerCalls([window = QPointer<frmMDI>(window.get())] {
+        if (!window)
+            return;
+        window->setWindowState((window->windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
+        window->show();
+        window->raise();
+        window->activateWindow();
+    });
+    return window;
 }

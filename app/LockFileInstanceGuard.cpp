@@ -7,11 +7,14 @@
 #include <QStringList>
 
 #ifdef Q_OS_UNIX
+#    include <QSocketNotifier>
 #    include <cerrno>
 #    include <cstring>
 #    include <fcntl.h>
 #    include <sys/file.h>
+#    include <sys/socket.h>
 #    include <sys/stat.h>
+#    include <sys/un.h>
 #    include <unistd.h>
 #else
 #    include <QRegularExpression>
@@ -39,8 +42,10 @@ InstanceClaim claim(InstanceClaim::Outcome outcome, const QString &note = {})
 
 } // namespace
 
-LockFileInstanceGuard::LockFileInstanceGuard(const QString &lockFilePath)
+LockFileInstanceGuard::LockFileInstanceGuard(const QString &lockFilePath,
+                                             const QString &fallbackPath)
     : m_path(lockFilePath)
+    , m_fallbackPath(fallbackPath)
 { }
 
 QString LockFileInstanceGuard::alternativePath(const QString &lockFilePath, int index)
@@ -109,6 +114,9 @@ Attempt attemptLock(const QString &path)
         why = QStringLiteral("is not a plain file");
     else if (info.st_uid != ::geteuid())
         why = QStringLiteral("belongs to another user");
+    // A second name would be another file of the user's, which the holder's record would empty.
+    else if (info.st_nlink > 1)
+        why = QStringLiteral("has more than one name");
     if (!why.isEmpty()) {
         ::close(fd);
         return {Attempt::Kind::InTheWay, -1, why};
@@ -137,10 +145,29 @@ void recordHolder(int fd)
     }
 }
 
+// The address of the socket beside `lockFile`; false when its path is too long for one.
+bool callAddress(const QString &lockFile, sockaddr_un *address)
+{
+    const QByteArray path = QFile::encodeName(lockFile + QStringLiteral(".call"));
+    std::memset(address, 0, sizeof *address);
+    if (lockFile.isEmpty() || size_t(path.size()) >= sizeof address->sun_path)
+        return false;
+    address->sun_family = AF_UNIX;
+    std::memcpy(address->sun_path, path.constData(), size_t(path.size()));
+    return true;
+}
+
 } // namespace
 
 LockFileInstanceGuard::~LockFileInstanceGuard()
 {
+    if (m_callSocket >= 0) {
+        m_callNotifier.reset();
+        ::close(m_callSocket);
+        sockaddr_un address;
+        if (callAddress(m_lockInUse, &address))
+            ::unlink(address.sun_path);
+    }
     // The file stays: removing it could let a copy that has just opened it lock a file that no
     // longer has a name, while the next copy locks a new one.
     if (m_fd >= 0)
@@ -152,29 +179,84 @@ InstanceClaim LockFileInstanceGuard::tryAcquire()
     if (m_fd >= 0)
         return claim(InstanceClaim::Outcome::Acquired);
     QStringList passed;
-    for (int index = 0; index <= AlternativeCount; ++index) {
-        const QString path = index == 0 ? m_path : alternativePath(m_path, index);
-        const Attempt attempt = attemptLock(path);
-        switch (attempt.kind) {
-        case Attempt::Kind::Locked:
-            m_fd = attempt.fd;
-            recordHolder(m_fd);
-            if (passed.isEmpty())
-                return claim(InstanceClaim::Outcome::Acquired);
-            return claim(InstanceClaim::Outcome::Acquired,
-                         passed.join(QStringLiteral(", ")) + QStringLiteral(", so the lock is ")
-                             + path);
-        case Attempt::Kind::Held:
-            return claim(InstanceClaim::Outcome::HeldByLiveCopy);
-        case Attempt::Kind::InTheWay:
-            passed.append(path + QLatin1Char(' ') + attempt.why);
+    QStringList firstNames {m_path};
+    if (!m_fallbackPath.isEmpty() && m_fallbackPath != m_path)
+        firstNames << m_fallbackPath;
+    for (const QString &first : std::as_const(firstNames)) {
+        for (int index = 0; index <= AlternativeCount; ++index) {
+            const QString path = index == 0 ? first : alternativePath(first, index);
+            const Attempt attempt = attemptLock(path);
+            switch (attempt.kind) {
+            case Attempt::Kind::Locked:
+                m_fd = attempt.fd;
+                m_lockInUse = path;
+                recordHolder(m_fd);
+                if (passed.isEmpty())
+                    return claim(InstanceClaim::Outcome::Acquired);
+                return claim(InstanceClaim::Outcome::Acquired,
+                             passed.join(QStringLiteral(", ")) + QStringLiteral(", so the lock is ")
+                                 + path);
+            case Attempt::Kind::Held:
+                m_lockInUse = path;
+                return claim(InstanceClaim::Outcome::HeldByLiveCopy);
+            case Attempt::Kind::InTheWay:
+                passed.append(path + QLatin1Char(' ') + attempt.why);
+                continue;
+            case Attempt::Kind::Failed:
+                // No name in this folder can be made; the next folder may serve.
+                passed.append(
+                    QStringLiteral("cannot make the lock file %1: %2").arg(path, attempt.why));
+                break;
+            }
             break;
-        case Attempt::Kind::Failed:
-            return claim(InstanceClaim::Outcome::Unavailable,
-                         QStringLiteral("cannot make the lock file %1: %2").arg(path, attempt.why));
         }
     }
     return claim(InstanceClaim::Outcome::Unavailable, passed.join(QStringLiteral(", ")));
+}
+
+void LockFileInstanceGuard::answerCalls(std::function<void()> call)
+{
+    sockaddr_un address;
+    if (m_fd < 0 || m_callSocket >= 0 || !callAddress(m_lockInUse, &address))
+        return;
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
+    if (fd < 0)
+        return;
+    // Only the holder of the lock listens here: whatever is left at the name belongs to a copy
+    // that has ended. Only the user's own copies may call.
+    ::unlink(address.sun_path);
+    if (::bind(fd, reinterpret_cast<sockaddr *>(&address), sizeof address) != 0
+        || ::chmod(address.sun_path, 0600) != 0 || ::listen(fd, 8) != 0) {
+        ::close(fd);
+        return;
+    }
+    m_callSocket = fd;
+    m_callNotifier = std::make_unique<QSocketNotifier>(fd, QSocketNotifier::Read);
+    QObject::connect(
+        m_callNotifier.get(), &QSocketNotifier::activated, m_callNotifier.get(), [fd, call] {
+            // A connection is the call; nothing is read from it.
+            bool called = false;
+            for (int caller; (caller = ::accept4(fd, nullptr, nullptr, SOCK_CLOEXEC)) >= 0;) {
+                ::close(caller);
+                called = true;
+            }
+            if (called)
+                call();
+        });
+}
+
+bool LockFileInstanceGuard::callRunningCopy()
+{
+    sockaddr_un address;
+    if (!callAddress(m_lockInUse, &address))
+        return false;
+    // Non-blocking: a copy too busy to take the call is not waited for.
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
+    if (fd < 0)
+        return false;
+    const bool reached = ::connect(fd, reinterpret_cast<sockaddr *>(&address), sizeof address) == 0;
+    ::close(fd);
+    return reached;
 }
 
 #else
@@ -185,6 +267,7 @@ InstanceClaim LockFileInstanceGuard::tryAcquire()
 {
     if (m_lock && m_lock->isLocked())
         return claim(InstanceClaim::Outcome::Acquired);
+    m_lockInUse = m_path;
     m_lock = std::make_unique<QLockFile>(m_path);
     m_lock->setStaleLockTime(0);
     if (m_lock->tryLock(0))
@@ -202,6 +285,17 @@ InstanceClaim LockFileInstanceGuard::tryAcquire()
                           m_lock->error() == QLockFile::PermissionError
                               ? QStringLiteral("permission denied")
                               : QStringLiteral("unknown error")));
+}
+
+void LockFileInstanceGuard::answerCalls(std::function<void()> call)
+{
+    // Not on this system: a second copy only says that one runs.
+    Q_UNUSED(call);
+}
+
+bool LockFileInstanceGuard::callRunningCopy()
+{
+    return false;
 }
 
 #endif

@@ -1,5 +1,6 @@
 #include "QtPlatform.h"
 
+#include "IniSettingsFile.h"
 #include "gui/AppInfo.h"
 
 #include <QDesktopServices>
@@ -80,27 +81,61 @@ void QtWebOpener::open(const QUrl &address, std::function<void()> failed)
     process->start();
 }
 
-QString QtSettingsStore::value(const QString &key)
+namespace {
+
+const QString Section = QStringLiteral("Settings");
+
+// Where QSettings keeps the program's settings, so that both read and write the same file.
+QString settingsFilePath()
 {
-    QSettings settings(QSettings::NativeFormat, QSettings::UserScope, AppInfo::title());
-    return settings.value(QStringLiteral("Settings/") + key).toString();
+    return QSettings(QSettings::NativeFormat, QSettings::UserScope, AppInfo::title()).fileName();
 }
 
-void QtSettingsStore::setValue(const QString &key, const QString &value)
+} // namespace
+
+#if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN)
+
+// The store is a file here. QSettings would rewrite it whole through a QSaveFile that renames
+// even after a failed write, and report success over an empty file on a full disk; it would also
+// drop the user's comments. The file is edited in place and written safely instead.
+QString QtSettingsStore::value(SettingKey key)
+{
+    return IniSettingsFile(settingsFilePath()).value(Section, settingName(key));
+}
+
+bool QtSettingsStore::setValue(SettingKey key, const QString &value, QString *error)
+{
+    QString why;
+    if (IniSettingsFile(settingsFilePath()).setValue(Section, settingName(key), value, &why))
+        return true;
+    if (error)
+        *error = why;
+    return false;
+}
+
+#else
+
+// Elsewhere the system's own store (the registry, preferences) keeps each value on its own.
+QString QtSettingsStore::value(SettingKey key)
 {
     QSettings settings(QSettings::NativeFormat, QSettings::UserScope, AppInfo::title());
-    settings.setValue(QStringLiteral("Settings/") + key, value);
-    // QSettings writes when asked to sync; only then does a read-only file or a full disk show.
+    return settings.value(Section + QLatin1Char('/') + settingName(key)).toString();
+}
+
+bool QtSettingsStore::setValue(SettingKey key, const QString &value, QString *error)
+{
+    QSettings settings(QSettings::NativeFormat, QSettings::UserScope, AppInfo::title());
+    settings.setValue(Section + QLatin1Char('/') + settingName(key), value);
     settings.sync();
-    m_storeError.clear();
-    if (settings.status() == QSettings::AccessError)
-        m_storeError = QStringLiteral("%1 cannot be written").arg(settings.fileName());
+    if (settings.status() == QSettings::NoError
+        && settings.value(Section + QLatin1Char('/') + settingName(key)).toString() == value)
+        return true;
+    if (error)
+        *error = QStringLiteral("%1 cannot be written").arg(settings.fileName());
+    return false;
 }
 
-QString QtSettingsStore::storeError()
-{
-    return m_storeError;
-}
+#endif
 
 QDate QtClock::today()
 {

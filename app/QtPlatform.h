@@ -32,12 +32,8 @@ private:
 class QtSettingsStore : public SettingsStore
 {
 public:
-    QString value(const QString &key) override;
-    void setValue(const QString &key, const QString &value) override;
-    QString storeError() override;
-
-private:
-    QString m_storeError;
+    QString value(SettingKey key) override;
+    bool setValue(SettingKey key, const QString &value, QString *error) override;
 };
 
 class QtClock : public Clock

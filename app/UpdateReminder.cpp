@@ -1,32 +1,18 @@
 #include "UpdateReminder.h"
 
 #include "gui/Platform.h"
+#include "gui/Settings.h"
 #include "gui/WebPages.h"
 
 #include <QDebug>
 
 namespace {
 
-const QString LastReminderKey = QStringLiteral("LastUpdateReminder");
-
-// The date is kept as ISO 8601 text (2026-12-08), not in the locale's short form: a two-digit
-// short year would read back a century early and the reminder would come at every start.
-QString storedForm(QDate date)
-{
-    return date.toString(Qt::ISODate);
-}
-
-QDate readStored(const QString &text)
-{
-    return QDate::fromString(text.trimmed(), Qt::ISODate);
-}
-
 // Stores today as the last reminder; false, with a line on standard error, when it cannot be kept.
-bool storeToday(Platform &platform, QDate today)
+bool storeToday(QDate today)
 {
-    platform.settings->setValue(LastReminderKey, storedForm(today));
-    const QString error = platform.settings->storeError();
-    if (error.isEmpty())
+    QString error;
+    if (Settings::setLastUpdateReminder(today, &error))
         return true;
     qWarning().noquote() << QStringLiteral(
                                 "kesto-astrology: the update reminder stays silent, as the date "
@@ -41,10 +27,10 @@ void RemindOfUpdate(QWidget *parent)
 {
     Platform &platform = Platform::current();
     const QDate today = platform.clock->today();
-    const QDate last = readStored(platform.settings->value(LastReminderKey));
+    const QDate last = Settings::lastUpdateReminder();
     // A value that is not a date counts as none: remember today, ask nothing.
     if (!last.isValid()) {
-        storeToday(platform, today);
+        storeToday(today);
         return;
     }
     const qint64 days = today.daysTo(last);
@@ -52,7 +38,7 @@ void RemindOfUpdate(QWidget *parent)
         return;
     // Today is stored whatever the answer, so it is stored first: a question whose answer could
     // never be remembered would come back at every start.
-    if (!storeToday(platform, today))
+    if (!storeToday(today))
         return;
     const bool yes = platform.prompter->askYesNo(
         parent,

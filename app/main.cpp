@@ -6,12 +6,16 @@
 #include "gui/Look.h"
 
 #include <QApplication>
-#include <QIcon>
 #include <QScreen>
+#include <QStringList>
 
 int main(int argc, char *argv[])
 {
-    if (const auto answer = answerHelpOrVersion(commandLineWords(argc, argv)))
+    const QStringList words = commandLineWords(argc, argv);
+    if (const auto answer = answerHelpOrVersion(words))
+        return printAnswer(*answer);
+    // Refused before the display is reached, so that a mistyped word is told as such without one.
+    if (const auto answer = refuseLeftOverWords(withoutQtOptions(words)))
         return printAnswer(*answer);
     QApplication app(argc, argv);
     if (const auto answer = refuseLeftOverWords(commandLineWords(argc, argv)))
@@ -20,8 +24,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationVersion(QString::fromUtf8(kesto::Version));
     // Lets the desktop match the windows with the installed desktop entry and its icon.
     QGuiApplication::setDesktopFileName(QString::fromUtf8(kesto::AppId));
-    Look::installFontSubstitutes();
-    QApplication::setWindowIcon(QIcon(Look::heart(64)));
+    Look::installAppearance();
     QtPlatform platform;
     LockFileInstanceGuard guard;
 

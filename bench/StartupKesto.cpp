@@ -21,11 +21,16 @@ namespace {
 class MemorySettingsStore : public SettingsStore
 {
 public:
-    QString value(const QString &key) override { return m_values.value(key); }
-    void setValue(const QString &key, const QString &value) override { m_values[key] = value; }
+    QString value(SettingKey key) override { return m_values.value(key); }
+    bool setValue(SettingKey key, const QString &value, QString *) override
+    {
+        m_values[key] = value;
+        return true;
+    }
 
 private:
-    QMap<QString, QString> m_values; // QHash trips a false allocation warning in optimised builds
+    QMap<SettingKey, QString>
+        m_values; // QHash trips a false allocation warning in optimised builds
 };
 
 // QtPlatform with the settings store swapped for the one in memory.
@@ -57,7 +62,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     bench::markPhase("app");
     QApplication::setApplicationName(QStringLiteral("kesto-astrology"));
-    Look::installFontSubstitutes();
+    Look::installAppearance();
     BenchPlatform platform;
     LockFileInstanceGuard guard(QDir::tempPath()
                                 + QStringLiteral("/kesto-bench-startup-%1.lock").arg(getpid()));

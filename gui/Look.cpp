@@ -1,10 +1,15 @@
 #include "Look.h"
 
+#include "StablePaletteStyle.h"
+
 #include <QAbstractButton>
+#include <QApplication>
 #include <QFont>
+#include <QIcon>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPalette>
+#include <QStyle>
 #include <QWidget>
 
 namespace Look {
@@ -26,6 +31,14 @@ void installFontSubstitutes()
                                {QStringLiteral("DejaVu Sans"),
                                 QStringLiteral("Bitstream Vera Sans"),
                                 QStringLiteral("Liberation Sans")});
+}
+
+void installAppearance()
+{
+    installFontSubstitutes();
+    QApplication::setWindowIcon(QIcon(heart(64)));
+    // Wraps the style in use, the one named with -style included.
+    QApplication::setStyle(new StablePaletteStyle(QApplication::style()->name()));
 }
 
 QPixmap heart(int side)

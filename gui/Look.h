@@ -15,6 +15,11 @@ QFont verdana(qreal pointSize, bool bold = false, bool underline = false);
 // Registers the stand-ins for Verdana. Called once before any window is built.
 void installFontSubstitutes();
 
+// What every window of the program shares, set once before any is built: the stand-ins for
+// Verdana, the window icon, and the style, drawing with shared palettes so that windows opened
+// again and again reuse what the style has cached instead of adding to it.
+void installAppearance();
+
 // The program's emblem: a heart, for the window icon and the reading buttons.
 QPixmap heart(int side);
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "SettingKey.h"
+
 #include <QDate>
 #include <QSize>
 #include <QString>
@@ -33,15 +35,16 @@ public:
     virtual void open(const QUrl &address, std::function<void()> failed) = 0;
 };
 
-// The per-user store, under the program's name, section "Settings".
+// The per-user store, under the program's name, section "Settings". Typed access: gui/Settings.h.
 class SettingsStore
 {
 public:
     virtual ~SettingsStore() = default;
-    virtual QString value(const QString &key) = 0;
-    virtual void setValue(const QString &key, const QString &value) = 0;
-    // Why the last setValue could not be kept (a read-only file, a full disk); empty when it was.
-    virtual QString storeError() { return {}; }
+    // Empty when the key holds nothing.
+    virtual QString value(SettingKey key) = 0;
+    // Keeps the value; false, with the reason in `error` (when given), when it could not be kept
+    // (a read-only file, a full disk). The store then still holds every value it held before.
+    virtual bool setValue(SettingKey key, const QString &value, QString *error) = 0;
 };
 
 class Clock
@@ -80,6 +83,12 @@ class InstanceGuard
 public:
     virtual ~InstanceGuard() = default;
     virtual InstanceClaim tryAcquire() = 0;
+    // Once the claim is Acquired: `call` runs, on the user-interface thread, whenever a copy that
+    // found the claim held calls this one.
+    virtual void answerCalls(std::function<void()> call) { Q_UNUSED(call); }
+    // After HeldByLiveCopy: calls the copy that holds the claim, without waiting for it to act;
+    // false when it cannot be reached.
+    virtual bool callRunningCopy() { return false; }
 };
 
 // The dialogs of keeping a reading: where to save it, and which printer prints it.

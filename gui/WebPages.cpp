@@ -1,6 +1,7 @@
 #include "WebPages.h"
 
 #include "Platform.h"
+#include "Settings.h"
 
 #include <QApplication>
 #include <QDir>
@@ -50,11 +51,9 @@ bool isUsableWebHost(const QString &host)
 
 QString webHost()
 {
-    QString host = qEnvironmentVariable(WebHostVariable);
-    if (!qEnvironmentVariableIsSet(WebHostVariable)) {
-        host = Platform::current().settings->value(QLatin1String(WebHostSetting));
-    }
-    host = host.trimmed();
+    const QString host = qEnvironmentVariableIsSet(WebHostVariable)
+        ? qEnvironmentVariable(WebHostVariable).trimmed()
+        : Settings::webHost();
     return isUsableWebHost(host) ? host : QString();
 }
 

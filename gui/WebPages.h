@@ -14,10 +14,8 @@ inline constexpr std::array<WebPage, 6> AllWebPages {
     WebPage::Donate,   WebPage::FullyBranded, WebPage::CoBrand,
 };
 
-// The environment variable, and the value of the settings' "Settings" section, that name the
-// maker's web server. The program only reads the value; nothing ever writes it.
+// The environment variable that names the maker's web server, before the WebHost setting.
 inline constexpr char WebHostVariable[] = "KESTO_WEB_HOST";
-inline constexpr char WebHostSetting[] = "WebHost";
 
 // "home-page", "help-web-page", ...; empty for a value outside the six pages.
 QString pageKey(WebPage page);

@@ -36,13 +36,17 @@ public:
             failed();
     }
 
-    QString value(const QString &key) override { return settings.value(key); }
-    void setValue(const QString &key, const QString &value) override
+    QString value(SettingKey key) override { return settings.value(settingName(key)); }
+    bool setValue(SettingKey key, const QString &value, QString *error) override
     {
-        if (unwritableBecause.isEmpty())
-            settings[key] = value;
+        if (!unwritableBecause.isEmpty()) {
+            if (error)
+                *error = unwritableBecause;
+            return false;
+        }
+        settings[settingName(key)] = value;
+        return true;
     }
-    QString storeError() override { return unwritableBecause; }
 
     QDate today() override { return todayDate; }
 
@@ -50,14 +54,15 @@ public:
     qreal logicalDpiX() override { return dpi; }
     qreal logicalDpiY() override { return dpi; }
 
-    // DocumentDialogs: answer with saveAnswer (empty: cancel) and printAnswer.
+    // DocumentDialogs: each save dialog takes the next of saveAnswers (none left: cancel); the
+    // print dialog answers printAnswer.
     QString saveFileName(QWidget *, const QString &caption, const QString &proposed,
                          const QStringList &filters, QString *filter) override
     {
         saveDialogs.append({caption, proposed, filters, filter ? *filter : QString()});
         if (filter && !saveFilterAnswer.isEmpty())
             *filter = saveFilterAnswer;
-        return saveAnswer;
+        return saveAnswers.isEmpty() ? QString() : saveAnswers.takeFirst();
     }
     bool choosePrinter(QWidget *, QPrinter *printer) override
     {
@@ -76,7 +81,7 @@ public:
 
     QStringList messages, questions;
     QList<QUrl> opened;
-    QMap<QString, QString> settings;
+    QMap<QString, QString> settings; // by the key's name in the store
     // When set, the store keeps nothing and gives this as the reason.
     QString unwritableBecause;
     bool answerYes = false;
@@ -91,7 +96,8 @@ public:
         QString filter;
     };
     QList<SaveDialog> saveDialogs;
-    QString saveAnswer, saveFilterAnswer;
+    QStringList saveAnswers;
+    QString saveFilterAnswer;
     int printDialogs = 0;
     bool printAnswer = false;
     std::function<void(QPrinter *)> onPrinter; // sets the printer up as a user would

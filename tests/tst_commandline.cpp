@@ -1,5 +1,6 @@
 #include "app/CommandLine.h"
 
+#include <QProcess>
 #include <QTest>
 
 // What kesto-astrology answers on its command line before showing a window.
@@ -12,6 +13,10 @@ private slots:
     void helpAndVersion();
     void leftOverWords_data();
     void leftOverWords();
+    void qtOptions_data();
+    void qtOptions();
+    void program_data();
+    void program();
 };
 
 void tst_CommandLine::helpAndVersion_data()
@@ -56,6 +61,10 @@ void tst_CommandLine::leftOverWords_data()
                                     << "kesto-astrology: unknown option \"--bogus\" (try --help)\n";
     QTest::newRow("argument") << QStringList {"file.txt"}
                               << "kesto-astrology: unexpected argument \"file.txt\" (try --help)\n";
+    // No byte of an argument reaches the terminal as a control, as kesto-reading quotes it.
+    QTest::newRow("terminal controls")
+        << QStringList {"x\033]0;pwned\007"}
+        << "kesto-astrology: unexpected argument \"x\\x1b]0;pwned\\x07\" (try --help)\n";
 }
 
 void tst_CommandLine::leftOverWords()
@@ -69,6 +78,72 @@ void tst_CommandLine::leftOverWords()
         QCOMPARE(got->out, QString());
         QCOMPARE(got->err, err);
     }
+}
+
+void tst_CommandLine::qtOptions_data()
+{
+    QTest::addColumn<QStringList>("words"); // after the program's name
+    QTest::addColumn<QStringList>("left");
+    QTest::newRow("platform") << QStringList {"-platform", "offscreen"} << QStringList {};
+    QTest::newRow("two dashes, equals")
+        << QStringList {"--style=fusion", "-reverse", "file"} << QStringList {"file"};
+    QTest::newRow("value that looks like an option")
+        << QStringList {"-stylesheet", "-a.qss", "--bogus"} << QStringList {"--bogus"};
+    QTest::newRow("not Qt's") << QStringList {"-platformx", "-h2"}
+                              << QStringList {"-platformx", "-h2"};
+}
+
+// What is left for the program once Qt's own options are out.
+void tst_CommandLine::qtOptions()
+{
+    QFETCH(QStringList, words);
+    QFETCH(QStringList, left);
+    QCOMPARE(withoutQtOptions(QStringList {"kesto-astrology"} + words),
+             QStringList {"kesto-astrology"} + left);
+}
+
+void tst_CommandLine::program_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<bool>("fullDisk"); // standard output goes to /dev/full
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("err"); // what standard error starts with
+    QTest::newRow("unknown option") << QStringList {"--bogus"} << false << 2
+                                    << "kesto-astrology: unknown option \"--bogus\" (try --help)\n";
+    QTest::newRow("after Qt's options")
+        << QStringList {"-platform", "offscreen", "-style=fusion", "file"} << false << 2
+        << "kesto-astrology: unexpected argument \"file\" (try --help)\n";
+    QTest::newRow("terminal controls")
+        << QStringList {"\033[2J\033]0;pwned\007"} << false << 2
+        << "kesto-astrology: unexpected argument \"\\x1b[2J\\x1b]0;pwned\\x07\" (try --help)\n";
+    QTest::newRow("help to a full disk")
+        << QStringList {"--help"} << true << 1 << "kesto-astrology: cannot write the answer: ";
+    QTest::newRow("version to a full disk")
+        << QStringList {"--version"} << true << 1 << "kesto-astrology: cannot write the answer: ";
+}
+
+// The program itself, started without a display: what it refuses it says so, with status 2,
+// before it looks for one; an answer it cannot write ends with status 1.
+void tst_CommandLine::program()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(bool, fullDisk);
+    QFETCH(int, status);
+    QFETCH(QString, err);
+    QProcess program;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char *display : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        environment.remove(QLatin1String(display));
+    program.setProcessEnvironment(environment);
+    if (fullDisk)
+        program.setStandardOutputFile(QStringLiteral("/dev/full"));
+    program.start(QStringLiteral(KESTO_ASTROLOGY_PROGRAM), arguments);
+    QVERIFY(program.waitForFinished(20000));
+    const QByteArray got = program.readAllStandardError();
+    QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(program.exitCode(), status);
+    QVERIFY2(got.startsWith(err.toUtf8()), got.constData());
+    QVERIFY(!got.contains('\033') && !got.contains('\007'));
 }
 
 QTEST_GUILESS_MAIN(tst_CommandLine)

@@ -1,5 +1,7 @@
 #include "FakePlatform.h"
+#include "FileSizeLimit.h"
 
+#include "app/IniSettingsFile.h"
 #include "app/QtPlatform.h"
 #include "app/UpdateReminder.h"
 #include "gui/WebPages.h"
@@ -7,6 +9,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLocale>
+#include <QRegularExpression>
 #include <QScopeGuard>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -27,6 +30,11 @@ private slots:
     void reminder();
     void unstorableDateSilencesTheReminder();
     void storeReportsWhatItCannotKeep();
+    void fullDiskKeepsEveryValue_data();
+    void fullDiskKeepsEveryValue();
+    void valuesReadBackAsQtReadsThem_data();
+    void valuesReadBackAsQtReadsThem();
+    void editThatDoesNotReadBackKeepsABackup();
 
 private:
     std::unique_ptr<QTemporaryDir> m_folder;
@@ -159,14 +167,136 @@ void tst_ReminderStore::storeReportsWhatItCannotKeep()
     const QString path = m_folder->filePath("Kesto Astrology Suite.conf");
     QVERIFY(QDir().mkpath(path));
     QtSettingsStore store;
-    store.setValue(Key, "2026-12-08");
-    QCOMPARE(store.storeError(), path + " cannot be written");
+    QString error;
+    QVERIFY(!store.setValue(SettingKey::LastUpdateReminder, "2026-12-08", &error));
+    QCOMPARE(error, path + " cannot be written: A folder of that name is there.");
 
     QVERIFY(QDir().rmdir(path));
     QVERIFY(writeFile(path, QByteArray("\x01\xff[[[Settings\n=\n\\\\\\\n\0garbage", 28)));
-    store.setValue(Key, "2026-12-08");
-    QCOMPARE(store.storeError(), QString());
-    QCOMPARE(QtSettingsStore().value(Key), "2026-12-08");
+    QVERIFY(store.setValue(SettingKey::LastUpdateReminder, "2026-12-08", &error));
+    QCOMPARE(QtSettingsStore().value(SettingKey::LastUpdateReminder), "2026-12-08");
+}
+
+namespace {
+
+// A file as a person keeps it: comments, a line no program reads, another section, the program's
+// own values among them.
+const QByteArray UsersFile = "; my settings, kept by hand\n"
+                             "[Settings]\n"
+                             "# the web server at work\n"
+                             "WebHost=example.org ; until March\n"
+                             "LastUpdateReminder=2020-01-01\n"
+                             "a line without an equals sign\n"
+                             "ReadingFolder=/home/me/Readings\n"
+                             "\n"
+                             "[Other]\n"
+                             "Colour=\"red, green\"\n";
+
+} // namespace
+
+void tst_ReminderStore::fullDiskKeepsEveryValue_data()
+{
+    // Room for the file's bytes at most: a full disk, or no room at all.
+    QTest::addColumn<qsizetype>("room");
+    QTest::addColumn<bool>("asks"); // the date is stored and the question asked
+    QTest::newRow("no room") << qsizetype(0) << false;
+    QTest::newRow("room for half the file") << UsersFile.size() / 2 << false;
+    QTest::newRow("room for the file") << UsersFile.size() << true;
+}
+
+// The reminder's date is written over the user's file: when it cannot be, the file stays as it
+// was byte for byte, the reason goes to standard error and no question comes; when it can, only
+// the date's line changes.
+void tst_ReminderStore::fullDiskKeepsEveryValue()
+{
+    QFETCH(qsizetype, room);
+    QFETCH(bool, asks);
+    const QString path = m_folder->filePath("Kesto Astrology Suite.conf");
+    QVERIFY(writeFile(path, UsersFile));
+    FakePlatform desktop;
+    QtSettingsStore store;
+    const Platform previous =
+        Platform::install({&desktop, &desktop, &store, &desktop, &desktop, &desktop});
+    const auto restore = qScopeGuard([&previous] { Platform::install(previous); });
+
+    if (!asks)
+        QTest::ignoreMessage(QtWarningMsg,
+                             QRegularExpression("^kesto-astrology: the update reminder stays "
+                                                "silent, as the date of its last question cannot "
+                                                "be stored: .*Kesto Astrology Suite.conf cannot be "
+                                                "written: File too large.$"));
+    {
+        const FileSizeLimit full {rlim_t(room)};
+        QVERIFY(full.isActive());
+        RemindOfUpdate();
+    }
+    QCOMPARE(desktop.questions, asks ? QStringList {Question} : QStringList {});
+    QByteArray expected = UsersFile;
+    if (asks)
+        expected.replace("LastUpdateReminder=2020-01-01", "LastUpdateReminder=2026-12-08");
+    QCOMPARE(fileBytes(path), expected);
+    // Nothing half-written is left beside it.
+    QCOMPARE(QDir(m_folder->path()).entryList(QDir::Files | QDir::Hidden),
+             QStringList {"Kesto Astrology Suite.conf"});
+    QSettings qt(path, QSettings::IniFormat);
+    QCOMPARE(qt.value("Settings/WebHost").toString(), "example.org");
+    QCOMPARE(qt.value("Settings/ReadingFolder").toString(), "/home/me/Readings");
+    QCOMPARE(qt.value("Other/Colour").toString(), "red, green");
+}
+
+void tst_ReminderStore::valuesReadBackAsQtReadsThem_data()
+{
+    QTest::addColumn<QString>("value");
+    QTest::newRow("folder") << "/home/me/My Readings";
+    QTest::newRow("blanks around") << "  two blanks  ";
+    QTest::newRow("list and comment marks") << "a,b;c=d";
+    QTest::newRow("quotes and backslashes") << R"("C:\Readings" \ A)";
+    QTest::newRow("at sign first") << "@Invalid()";
+    QTest::newRow("letters beyond ASCII")
+        << QStringLiteral("/home/z\u00fc/\u65e5\u672c/\U0001F496");
+    QTest::newRow("control characters")
+        << QStringLiteral("tab\tline\nreturn\r bell\a\u0001a escape\u001b[0m\u007fF end");
+    QTest::newRow("empty") << "";
+}
+
+// Each value written by this file's editor reads back through QSettings as itself, and each
+// value QSettings wrote reads back through the editor as itself, in an existing section.
+void tst_ReminderStore::valuesReadBackAsQtReadsThem()
+{
+    QFETCH(QString, value);
+    const QString path = m_folder->filePath("edited.conf");
+    QVERIFY(writeFile(path, "[Settings]\nWebHost=x\n"));
+    QString error;
+    QVERIFY2(IniSettingsFile(path).setValue("Settings", "ReadingFolder", value, &error),
+             qPrintable(error));
+    QCOMPARE(QSettings(path, QSettings::IniFormat).value("Settings/ReadingFolder").toString(),
+             value);
+    QCOMPARE(IniSettingsFile(path).value("Settings", "WebHost"), "x");
+
+    const QString written = m_folder->filePath("qt.conf");
+    {
+        QSettings qt(written, QSettings::IniFormat);
+        qt.setValue("Settings/WebHost", "x");
+        qt.setValue("Settings/ReadingFolder", value);
+    }
+    QCOMPARE(IniSettingsFile(written).value("Settings", "ReadingFolder"), value);
+}
+
+// A quotation mark left open runs on over every line after it, so a value added there would not
+// be read: the file is kept beside the new one, which holds what Qt read from it.
+void tst_ReminderStore::editThatDoesNotReadBackKeepsABackup()
+{
+    const QString path = m_folder->filePath("edited.conf");
+    const QByteArray old = "[Settings]\nWebHost=\"example.org\n; the rest\n";
+    QVERIFY(writeFile(path, old));
+    QString error;
+    QVERIFY2(IniSettingsFile(path).setValue("Settings", "ReadingFolder", "/r", &error),
+             qPrintable(error));
+    QCOMPARE(fileBytes(path + ".bak"), old);
+    QSettings qt(path, QSettings::IniFormat);
+    QCOMPARE(qt.value("Settings/ReadingFolder").toString(), "/r");
+    QCOMPARE(qt.value("Settings/WebHost"),
+             QSettings(path + ".bak", QSettings::IniFormat).value("Settings/WebHost"));
 }
 
 QTEST_MAIN(tst_ReminderStore)

@@ -26,6 +26,7 @@ private slots:
     void lockFileFoundAtStart_data();
     void lockFileFoundAtStart();
     void fallbackLockIsTheUsersOwn();
+    void runningCopyComesForward();
 };
 
 namespace {
@@ -40,7 +41,7 @@ const int None = int(InstanceClaim::Outcome::Unavailable);
 class Copies
 {
 public:
-    Copies(const QString &lockPath, int count)
+    Copies(const QString &lockPath, const QString &fallbackPath, int count)
     {
         int go[2], results[2];
         if (pipe(go) != 0 || pipe(results) != 0)
@@ -51,7 +52,7 @@ public:
                 ::close(go[1]);
                 char outcome;
                 [[maybe_unused]] ssize_t got = ::read(go[0], &outcome, 1);
-                LockFileInstanceGuard guard(lockPath);
+                LockFileInstanceGuard guard(lockPath, fallbackPath);
                 outcome = char('0' + int(guard.tryAcquire().outcome));
                 got = ::write(results[1], &outcome, 1);
                 for (;;)
@@ -95,7 +96,7 @@ bool damageLock(const QString &path, const QString &state, const QString &spareF
 {
     const QString folder = QFileInfo(path).path();
     const QByteArray name = QFile::encodeName(path);
-    if (state == "missing folder")
+    if (state == "missing folder" || state == "no lock anywhere")
         return true;
     if (state == "file in the folder's place")
         return writeFile(folder, {});
@@ -103,6 +104,8 @@ bool damageLock(const QString &path, const QString &state, const QString &spareF
         return false;
     if (state == "read-only folder")
         return QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner);
+    if (state == "hard link to a file")
+        return ::link(QFile::encodeName(spareFile).constData(), name.constData()) == 0;
     if (state == "every name taken")
         return QDir().mkpath(path) && QDir().mkpath(path + ".1") && QDir().mkpath(path + ".2")
             && QDir().mkpath(path + ".3");
@@ -142,8 +145,9 @@ bool damageLock(const QString &path, const QString &state, const QString &spareF
 
 void tst_Startup::lockFileFoundAtStart_data()
 {
-    // What the start says on standard error, "kesto.lock" standing for the path; guarded: the lock
-    // is had and holds against the next copy.
+    // What the start says on standard error, "kesto.lock" standing for the path and "spare.lock"
+    // for the name in the temporary folder; guarded: the lock is had and holds against the next
+    // copy.
     QTest::addColumn<QString>("note");
     QTest::addColumn<bool>("guarded");
     const auto row = [](const char *state, const char *note, bool guarded = true) {
@@ -158,16 +162,23 @@ void tst_Startup::lockFileFoundAtStart_data()
     row("folder", "kesto.lock is a folder, so the lock is kesto.lock.1");
     row("dangling link", "kesto.lock is a link, so the lock is kesto.lock.1");
     row("link to a file", "kesto.lock is a link, so the lock is kesto.lock.1");
+    row("hard link to a file", "kesto.lock has more than one name, so the lock is kesto.lock.1");
     row("pipe", "kesto.lock is not a plain file, so the lock is kesto.lock.1");
     row("folder, then a link",
         "kesto.lock is a folder, kesto.lock.1 is a link, so the lock is kesto.lock.2");
-    // No lock to be had: refusing would keep the program from starting until someone mends it.
-    row("missing folder", "cannot make the lock file kesto.lock: No such file or directory", false);
-    row("file in the folder's place", "cannot make the lock file kesto.lock: Not a directory",
-        false);
+    // No lock in the folder: the temporary folder's name serves.
+    row("missing folder",
+        "cannot make the lock file kesto.lock: No such file or directory, so the lock is "
+        "spare.lock");
+    row("file in the folder's place",
+        "cannot make the lock file kesto.lock: Not a directory, so the lock is spare.lock");
     row("every name taken",
         "kesto.lock is a folder, kesto.lock.1 is a folder, kesto.lock.2 is a folder, kesto.lock.3 "
-        "is a folder",
+        "is a folder, so the lock is spare.lock");
+    // No lock at all: refusing would keep the program from starting until someone mends it.
+    row("no lock anywhere",
+        "cannot make the lock file kesto.lock: No such file or directory, cannot make the lock "
+        "file spare.lock: No such file or directory",
         false);
     if (geteuid() == 0) {
         row("mode 000", "");
@@ -176,7 +187,8 @@ void tst_Startup::lockFileFoundAtStart_data()
     } else {
         row("mode 000",
             "kesto.lock cannot be opened (Permission denied), so the lock is kesto.lock.1");
-        row("read-only folder", "cannot make the lock file kesto.lock: Permission denied", false);
+        row("read-only folder",
+            "cannot make the lock file kesto.lock: Permission denied, so the lock is spare.lock");
     }
 }
 
@@ -188,18 +200,21 @@ void tst_Startup::lockFileFoundAtStart()
     const QString spareFile = folder.filePath("letter.txt");
     QVERIFY(writeFile(spareFile, "Dear ...\n"));
     FakePlatform platform;
-    QString lockPath;
+    QString lockPath, fallbackPath;
     // Copies started at the same instant meet at one file: one gets the lock, and the others and
     // the next copy are turned away, the next before it reminds of anything.
     for (int round = 0; round < 8; ++round) {
         lockPath = folder.filePath(QStringLiteral("%1/kesto.lock").arg(round));
+        fallbackPath = folder.filePath(QTest::currentDataTag() == QLatin1String("no lock anywhere")
+                                           ? QStringLiteral("nowhere/%1.lock").arg(round)
+                                           : QStringLiteral("spare-%1").arg(round));
         QVERIFY(damageLock(lockPath, QTest::currentDataTag(), spareFile));
-        const Copies copies(lockPath, 6);
+        const Copies copies(lockPath, fallbackPath, 6);
         const QMap<int, int> expected =
             guarded ? QMap<int, int> {{Acquired, 1}, {Held, 5}} : QMap<int, int> {{None, 6}};
         QCOMPARE(copies.outcomes, expected);
         if (guarded) {
-            LockFileInstanceGuard next(lockPath);
+            LockFileInstanceGuard next(lockPath, fallbackPath);
             QVERIFY(!startKestoAstrology(next));
         }
     }
@@ -211,20 +226,20 @@ void tst_Startup::lockFileFoundAtStart()
     QTest::failOnWarning(QRegularExpression("kesto-astrology"));
     if (!guarded)
         note.prepend("starting without the check for another running copy: ");
+    note.replace("spare.lock", fallbackPath).replace("kesto.lock", lockPath);
     if (!note.isEmpty())
-        QTest::ignoreMessage(
-            QtWarningMsg, qPrintable("kesto-astrology: " + note.replace("kesto.lock", lockPath)));
+        QTest::ignoreMessage(QtWarningMsg, qPrintable("kesto-astrology: " + note));
     platform.clear();
-    LockFileInstanceGuard first(lockPath);
+    LockFileInstanceGuard first(lockPath, fallbackPath);
     QVERIFY(startKestoAstrology(first));
     QVERIFY(platform.messages.isEmpty());
     QVERIFY(platform.settings.contains("LastUpdateReminder"));
     if (guarded) {
-        LockFileInstanceGuard second(lockPath);
+        LockFileInstanceGuard second(lockPath, fallbackPath);
         QVERIFY(!startKestoAstrology(second));
         QCOMPARE(platform.messages, QStringList {Refusal});
     }
-    // A link is never followed: the file it points at stays as it was.
+    // No other file is written through a link or a second name: it stays as it was.
     QFile spare(spareFile);
     QVERIFY(spare.open(QIODevice::ReadOnly));
     QCOMPARE(spare.readAll(), "Dear ...\n");
@@ -240,6 +255,36 @@ void tst_Startup::fallbackLockIsTheUsersOwn()
     QCOMPARE(QFileInfo(fallback).absolutePath(), QFileInfo(QDir::tempPath()).absoluteFilePath());
     QCOMPARE(QFileInfo(fallback).fileName(),
              QStringLiteral("kesto-astrology-%1.lock").arg(geteuid()));
+}
+
+// A second copy brings the running copy's window forward before it says it ends; once the running
+// copy has gone, its lock is free for the next one, in the same process too.
+void tst_Startup::runningCopyComesForward()
+{
+    QTemporaryDir folder;
+    const QString lockPath = folder.filePath("kesto.lock"), fallbackPath = folder.filePath("spare");
+    FakePlatform platform;
+    auto running = std::make_unique<LockFileInstanceGuard>(lockPath, fallbackPath);
+    std::unique_ptr<frmMDI> window = startKestoAstrology(*running);
+    QVERIFY(window);
+    window->showMinimized();
+    QWidget other;
+    other.show();
+    other.activateWindow();
+    QTRY_VERIFY(other.isActiveWindow());
+
+    LockFileInstanceGuard second(lockPath, fallbackPath);
+    QVERIFY(!startKestoAstrology(second));
+    QCOMPARE(platform.messages, QStringList {Refusal});
+    QTRY_VERIFY(window->isActiveWindow());
+    QVERIFY(!window->isMinimized());
+
+    window.reset();
+    running.reset();
+    platform.clear();
+    LockFileInstanceGuard next(lockPath, fallbackPath);
+    QVERIFY(startKestoAstrology(next));
+    QVERIFY(platform.messages.isEmpty());
 }
 
 QTEST_MAIN(tst_Startup)

@@ -1,4 +1,5 @@
 #include "FakePlatform.h"
+#include "gui/SettingKey.h"
 #include "gui/WebPages.h"
 
 #include <QFile>
@@ -107,7 +108,7 @@ void tst_WebPages::server()
     QFETCH(QString, host);
     if (environment != QLatin1String("-"))
         qputenv(WebHostVariable, environment.toUtf8());
-    m_platform->settings[QLatin1String(WebHostSetting)] = setting;
+    m_platform->settings[settingName(SettingKey::WebHost)] = setting;
 
     QList<QUrl> expected;
     for (const auto &[page, key] : Pages) {
@@ -169,7 +170,7 @@ void tst_WebPages::pageWithoutBrowser()
 {
     QFETCH(QString, host);
     QFETCH(bool, browserWorks);
-    m_platform->settings[QLatin1String(WebHostSetting)] = host;
+    m_platform->settings[settingName(SettingKey::WebHost)] = host;
     m_platform->browserWorks = browserWorks;
     for (const auto &[page, key] : Pages)
         OpenWebPage(page);

@@ -18,7 +18,6 @@
 #include <QFontDatabase>
 #include <QFontMetrics>
 #include <QGroupBox>
-#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMap>
@@ -64,8 +63,12 @@ public:
     {
         messages << address.toString();
     }
-    QString value(const QString &key) override { return m_settings.value(key); }
-    void setValue(const QString &key, const QString &value) override { m_settings[key] = value; }
+    QString value(SettingKey key) override { return m_settings.value(key); }
+    bool setValue(SettingKey key, const QString &value, QString *) override
+    {
+        m_settings[key] = value;
+        return true;
+    }
     QDate today() override { return {2026, 1, 15}; }
     QSize screenSize() override { return {1280, 1024}; }
     qreal logicalDpiX() override { return 96; }
@@ -85,7 +88,7 @@ public:
     QStringList messages;
 
 private:
-    QMap<QString, QString> m_settings;
+    QMap<SettingKey, QString> m_settings;
     Platform m_previous;
 };
 
@@ -323,8 +326,7 @@ int main(int argc, char *argv[])
         }
     }
     // As the program starts itself.
-    Look::installFontSubstitutes();
-    QApplication::setWindowIcon(QIcon(Look::heart(64)));
+    Look::installAppearance();
 
     QDir outputDir(QString::fromLocal8Bit(argv[1]));
     if (!outputDir.mkpath(QStringLiteral("."))) {
