@@ -5,6 +5,7 @@
 
 #include <QAbstractButton>
 #include <QAccessible>
+#include <QClipboard>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
@@ -107,7 +108,8 @@ private slots:
     void accessKeysActInTheirWindow();
     void keyTextGoesThroughTheFilter_data();
     void keyTextGoesThroughTheFilter();
-    void editingKeysKeepWorking();
+    void editingCommands_data();
+    void editingCommands();
     void bottomStripOnEveryScreen_data();
     void bottomStripOnEveryScreen();
     void bannerClicks_data();
@@ -355,14 +357,13 @@ void tst_Accessibility::keyTextGoesThroughTheFilter_data()
         QString text;
     } controls[] = {
         {"Escape", Qt::Key_Escape, 0, "\x1b"},
-        {"Ctrl+A", Qt::Key_A, ctrl, "a"},
+        {"Ctrl+B", Qt::Key_B, ctrl, "\x02"},
         {"Ctrl+[", Qt::Key_BracketLeft, ctrl, "\x1b"},
         {"Ctrl+2", Qt::Key_2, ctrl, QString(QChar(0))},
         {"Ctrl+\\", Qt::Key_Backslash, ctrl, "\x1c"},
         {"Ctrl+]", Qt::Key_BracketRight, ctrl, "\x1d"},
         {"Ctrl+6", Qt::Key_6, ctrl, "\x1e"},
         {"Ctrl+-", Qt::Key_Minus, ctrl, "\x1f"},
-        {"Ctrl+Backspace", Qt::Key_Backspace, ctrl, "\x7f"},
         {"Ctrl+Enter", Qt::Key_Return, ctrl, "\n"},
         {"Ctrl+J", Qt::Key_J, ctrl, "\n"},
         {"text ESC", none, 0, "\x1b"},
@@ -410,24 +411,42 @@ void tst_Accessibility::keyTextGoesThroughTheFilter()
     QCOMPARE(m_desk.platform().messages, refused ? QStringList {message} : QStringList());
 }
 
-// Keys that move or delete, Enter and Backspace do their work without a message.
-void tst_Accessibility::editingKeysKeepWorking()
+void tst_Accessibility::editingCommands_data()
 {
-    for (int button : {int(Love), int(Zodiac)}) {
-        QLineEdit *field = nameField(button);
-        QVERIFY(field);
-        QTest::keyClicks(field, QStringLiteral("abc"));
-        QTest::keyClick(field, Qt::Key_Backspace); // AB
-        QTest::keyClick(field, Qt::Key_Home);
-        QTest::keyClick(field, Qt::Key_Delete); // B
-        QTest::keyClick(field, Qt::Key_Right);
-        QTest::keyClick(field, Qt::Key_Left);
-        QTest::keyClick(field, Qt::Key_D); // DB
-        QTest::keyClick(field, Qt::Key_Return);
-        QTest::keyClick(field, Qt::Key_H, Qt::ControlModifier); // Backspace by its control code
-        QCOMPARE(field->text(), QStringLiteral("B"));
-        QCOMPARE(m_desk.platform().messages, QStringList());
-    }
+    QTest::addColumn<int>("button");
+    QTest::addColumn<QString>("keys"); // pressed after "ab cd" was typed
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<QString>("clipboard"); // what it holds after; empty: not looked at
+    // clang-format off
+    QTest::newRow("select all, then a letter")   << int(Love)   << "Ctrl+A, X"                          << "X"          << "";
+    QTest::newRow("cut")                         << int(Zodiac) << "Ctrl+A, Ctrl+X"                     << ""           << "AB CD";
+    QTest::newRow("copy and paste")              << int(Love)   << "Ctrl+A, Ctrl+C, End, Ctrl+V"        << "AB CDAB CD" << "AB CD";
+    QTest::newRow("delete the word before")      << int(Zodiac) << "Ctrl+Backspace"                     << "AB "        << "";
+    QTest::newRow("undo")                        << int(Love)   << "Ctrl+Backspace, Ctrl+Z"             << "AB CD"      << "";
+    QTest::newRow("redo with Ctrl+Shift+Z")      << int(Zodiac) << "Ctrl+Backspace, Ctrl+Z, Ctrl+Shift+Z" << "AB "      << "";
+    QTest::newRow("redo with Ctrl+Y")            << int(Love)   << "Ctrl+Backspace, Ctrl+Z, Ctrl+Y"     << "AB "        << "";
+    QTest::newRow("move and delete")             << int(Zodiac) << "Home, Del, Right, Backspace"        << " CD"        << "";
+    QTest::newRow("Backspace by its control code") << int(Love) << "Ctrl+H"                             << "AB C"       << "";
+    // clang-format on
+}
+
+// The editing commands of a text field and the keys that move or delete do their work in a name
+// field, without a message.
+void tst_Accessibility::editingCommands()
+{
+    QFETCH(int, button);
+    QFETCH(QString, keys);
+    QFETCH(QString, shown);
+    QFETCH(QString, clipboard);
+    QLineEdit *field = nameField(button);
+    QVERIFY(field);
+    QTest::keyClicks(field, QStringLiteral("ab cd"));
+    QApplication::clipboard()->clear();
+    QTest::keySequence(field, QKeySequence(keys));
+    QCOMPARE(field->text(), shown);
+    if (!clipboard.isEmpty())
+        QCOMPARE(QApplication::clipboard()->text(), clipboard);
+    QCOMPARE(m_desk.platform().messages, QStringList());
 }
 
 void tst_Accessibility::bottomStripOnEveryScreen_data()
