@@ -3,6 +3,7 @@
 #include "frmDonate.h"
 #include "gui/AppInfo.h"
 #include "gui/ClickableLabel.h"
+#include "gui/EnterKey.h"
 #include "gui/Look.h"
 #include "gui/ReadingWindow.h"
 #include "gui/Twips.h"
@@ -12,17 +13,18 @@
 #include "input/frmRomanceAstrologyMain.h"
 #include "input/frmSexualAstrologyMain.h"
 #include "input/frmZodiacLoveSignMain.h"
-#include "readings/windows/ResultWindow.h"
 #include "readings/eros/windows/frmSexualAstrologyDisplay.h"
 #include "readings/love/windows/frmLoveAstrologyDisplay.h"
 #include "readings/lovesign/windows/frmZodiacLoveSignDisplay.h"
 #include "readings/romance/windows/frmRomanceAstrologyDisplay.h"
+#include "readings/windows/ResultWindow.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFrame>
+#include <QKeyEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
@@ -231,6 +233,8 @@ void frmMDI::buildPanels()
         label->setMouseTracking(true);
         label->installEventFilter(this);
         connect(label, &ClickableLabel::clicked, this, [this, i] { lblCaption_Click(i); });
+        // The reading buttons above already take the keyboard to each reading.
+        label->setFocusPolicy(Qt::NoFocus);
         lblCaption[static_cast<std::size_t>(i)] = label;
     }
     // The caption is longer than the button is wide: it wraps onto a second line, on a label
@@ -280,6 +284,18 @@ void frmMDI::buildPanels()
     column->addWidget(m_mdiArea, 1);
     column->addWidget(PicCoBrand);
     setCentralWidget(central);
+    chainFocus();
+}
+
+void frmMDI::chainFocus()
+{
+    // Tab follows the strip from left to right, not the index order, then the buttons below it
+    // and the two links; the window opens with the focus on the first reading button.
+    const QList<QWidget *> chain = {
+        cmdSelectOption[0], cmdSelectOption[2], cmdSelectOption[1], cmdSelectOption[3],
+        cmdMDIDonate,       cmdMdiExit,         lblVelmoraBanner,   Label7};
+    for (qsizetype i = 1; i < chain.size(); ++i)
+        setTabOrder(chain[i - 1], chain[i]);
 }
 
 void frmMDI::MDIForm_Load()
@@ -501,6 +517,15 @@ bool frmMDI::eventFilter(QObject *watched, QEvent *event)
         return true;
     }
     return QMainWindow::eventFilter(watched, event);
+}
+
+void frmMDI::keyPressEvent(QKeyEvent *event)
+{
+    if (EnterKey::pressed(event) && EnterKey::clickFocusedButton(this)) {
+        event->accept();
+        return;
+    }
+    QMainWindow::keyPressEvent(event);
 }
 
 void frmMDI::cmdMDIDonate_Click()

@@ -63,9 +63,12 @@ public:
 protected:
     void closeEvent(QCloseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
+    // Enter presses the focused button, in this window or in a reading window.
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     void buildPanels();
+    void chainFocus();
     void MDIForm_Load();
     void placeDonateButton();
     // Gives up the access keys of the main window's own buttons that the shown reading window

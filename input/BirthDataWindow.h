@@ -1,8 +1,8 @@
 #pragma once
 
-#include "readings/core/BirthDataRules.h"
 #include "gui/ReadingWindow.h"
 #include "gui/WindowMenus.h"
+#include "readings/core/BirthDataRules.h"
 #include "readings/windows/BirthData.h"
 
 #include <QColor>
@@ -35,6 +35,7 @@ public:
     void cmdNext_Click();
     void cmdExit_Click();
 
+
 signals:
     // Next found the entries complete and the reading has stored the sign it found.
     void accepted(const BirthData &data, const QPixmap &signPicture);
@@ -62,6 +63,9 @@ protected:
     // The picture of the sign from the window's own list; the table readings show none.
     virtual QPixmap signPicture(kesto::ZodiacSign sign) const;
 
+    // Enter in a name field or a list does what Next does.
+    void keyPressEvent(QKeyEvent *event) override;
+
     // The sun-sign windows' three name fields, or the table windows' one.
     NameField *txtFirstName = nullptr;
     NameField *txtMiddleName = nullptr;
@@ -77,6 +81,8 @@ private:
     void buildSunSignLayout(const WindowLook &look);
     void buildTableLayout(const WindowLook &look);
     void buildBrandStrip(QWidget *strip, int widthTwips, int heightTwips);
+    // After the window's own controls, Tab reaches the links, from the top down.
+    void chainLinksAfterExit();
     NameField *nameField(const QString &name, const QString &accessibleName, QWidget *parent);
     QComboBox *list(const QString &name, const QString &accessibleName, QWidget *parent);
     void refuse(QWidget *focus, std::string_view message);

@@ -102,10 +102,12 @@ private slots:
     void resultValuesReadAsShown();
     void inputFieldsTiedToTheirLabels_data();
     void inputFieldsTiedToTheirLabels();
+    void tabFollowsTheScreen_data();
+    void tabFollowsTheScreen();
     void noAccessKeyTwice_data();
     void noAccessKeyTwice();
-    void accessKeysActInTheirWindow_data();
-    void accessKeysActInTheirWindow();
+    void keysActInTheirWindow_data();
+    void keysActInTheirWindow();
     void keyTextGoesThroughTheFilter_data();
     void keyTextGoesThroughTheFilter();
     void editingCommands_data();
@@ -226,6 +228,71 @@ void tst_Accessibility::inputFieldsTiedToTheirLabels()
     QCOMPARE(parts, (QStringList {day, "Month", "Year"}));
 }
 
+void tst_Accessibility::tabFollowsTheScreen_data()
+{
+    QTest::addColumn<int>("button"); // -1: the main window alone
+    QTest::addColumn<bool>("result");
+    QTest::addColumn<QStringList>("order"); // from the control the window opens with
+
+    const QStringList links = {"Label61", "lblFullBrand", "lblCobrand"};
+    const QStringList values = {"lblSunSign",
+                                "lblSunSignElement",
+                                "lblSunSignBirthStone",
+                                "lblSunSignNumber",
+                                "lblSunSignDay",
+                                "lblSunSignCompatibility",
+                                "txtSunSignPositiveTraits",
+                                "txtSunSignNegativeTraits"};
+    // The strip reads Love, Sexual, Romance, Zodiac; the links come after each window's own
+    // controls, the covered offer of a result window is passed over.
+    QTest::newRow("main") << -1 << false << QStringList {"cmdSelectOption_0", "cmdSelectOption_2",
+                                                         "cmdSelectOption_1", "cmdSelectOption_3",
+                                                         "cmdMDIDonate",      "cmdMdiExit",
+                                                         "lblVelmoraBanner",  "Label7",
+                                                         "cmdSelectOption_0"};
+    QTest::newRow("love input") << int(Love) << false
+                                << QStringList {"txtFirstName", "txtMiddleName", "txtLastName",
+                                                "cboMonth",     "cboDate",       "cboYear",
+                                                "cmdNext",      "cmdExit",       "Label61",
+                                                "Label2",       "lblFullBrand",  "lblCobrand"};
+    QTest::newRow("sexual input") << int(Sexual) << false
+                                  << QStringList {"txtName", "cboDate", "cboMonth",
+                                                  "cboYear", "cmdNext", "cmdExit"}
+            + links;
+    QTest::newRow("romance result") << int(Romance) << true
+                                    << QStringList {"qt_tabwidget_tabbar"} + values
+            + QStringList {"cmdBack", "Label61", "lblCobrand"};
+    QTest::newRow("zodiac result")
+        << int(Zodiac) << true << QStringList {"lblLoveSign", "lblSignDesc", "cmdBack",
+                                               "cmdExit",     "Label61",     "lblCobrand"};
+}
+
+// Tab goes through a window in the order it reads; each window opens with the focus on its first
+// control.
+void tst_Accessibility::tabFollowsTheScreen()
+{
+    QFETCH(int, button);
+    QFETCH(bool, result);
+    QFETCH(QStringList, order);
+    frmMDI &mdi = m_desk.mdi();
+    mdi.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&mdi));
+    if (button >= 0) {
+        ReadingWindow *shown = openReading(mdi, button);
+        QVERIFY(shown && fillForm(shown, QStringLiteral("Ann Lee"), 3, 5));
+        if (result)
+            QVERIFY(pressNext(mdi, shown));
+    }
+    QStringList passed;
+    for (int i = 0; i < order.size(); ++i) {
+        if (i > 0)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        passed << (QApplication::focusWidget() ? QApplication::focusWidget()->objectName()
+                                               : QStringLiteral("(nothing)"));
+    }
+    QCOMPARE(passed, order);
+}
+
 void tst_Accessibility::noAccessKeyTwice_data()
 {
     QTest::addColumn<int>("button"); // -1: the main window alone
@@ -256,44 +323,62 @@ void tst_Accessibility::noAccessKeyTwice()
         QVERIFY2(keys.count(key) == 1, qPrintable(key + QStringLiteral(" in ") + keys.join(' ')));
 }
 
-void tst_Accessibility::accessKeysActInTheirWindow_data()
+void tst_Accessibility::keysActInTheirWindow_data()
 {
     QTest::addColumn<int>("button"); // -1: the main window alone
     QTest::addColumn<bool>("result");
-    QTest::addColumn<int>("key");
+    QTest::addColumn<QString>("focus"); // the control with the focus; empty: the window itself
+    QTest::addColumn<QString>("key");
     QTest::addColumn<QString>("outcome");
 
     // clang-format off
-    QTest::newRow("main Alt+E")            << -1           << false << int(Qt::Key_E) << "main closed";
-    QTest::newRow("main Alt+D")            << -1           << false << int(Qt::Key_D) << "page donate";
-    QTest::newRow("main Alt+O")            << -1           << false << int(Qt::Key_O) << "page fully-branded";
-    QTest::newRow("main Alt+F")            << -1           << false << int(Qt::Key_F) << "menu mnuFile";
-    QTest::newRow("main Alt+H")            << -1           << false << int(Qt::Key_H) << "menu mnuHelp";
-    QTest::newRow("love input Alt+X")      << int(Love)    << false << int(Qt::Key_X) << "welcome";
-    QTest::newRow("romance input Alt+X")   << int(Romance) << false << int(Qt::Key_X) << "welcome";
-    QTest::newRow("sexual input Alt+E")    << int(Sexual)  << false << int(Qt::Key_E) << "welcome";
-    QTest::newRow("sexual input Alt+S")    << int(Sexual)  << false << int(Qt::Key_S) << "shows frmSexualAstrologyDisplay";
-    QTest::newRow("zodiac input Alt+E")    << int(Zodiac)  << false << int(Qt::Key_E) << "welcome";
-    QTest::newRow("zodiac input Alt+L")    << int(Zodiac)  << false << int(Qt::Key_L) << "shows frmZodiacLoveSignDisplay";
-    QTest::newRow("zodiac input Alt+D")    << int(Zodiac)  << false << int(Qt::Key_D) << "page donate";
-    QTest::newRow("love result Alt+B")     << int(Love)    << true  << int(Qt::Key_B) << "shows frmLoveAstrologyMain";
-    QTest::newRow("romance result Alt+B")  << int(Romance) << true  << int(Qt::Key_B) << "shows frmRomanceAstrologyMain";
-    QTest::newRow("romance result Alt+F")  << int(Romance) << true  << int(Qt::Key_F) << "menu mnuFile";
-    QTest::newRow("sexual result Alt+B")   << int(Sexual)  << true  << int(Qt::Key_B) << "shows frmSexualAstrologyMain";
-    QTest::newRow("sexual result Alt+E")   << int(Sexual)  << true  << int(Qt::Key_E) << "welcome";
-    QTest::newRow("zodiac result Alt+B")   << int(Zodiac)  << true  << int(Qt::Key_B) << "shows frmZodiacLoveSignMain";
-    QTest::newRow("zodiac result Alt+E")   << int(Zodiac)  << true  << int(Qt::Key_E) << "welcome";
-    QTest::newRow("zodiac result Alt+O")   << int(Zodiac)  << true  << int(Qt::Key_O) << "page fully-branded";
+    QTest::newRow("main Alt+E")            << -1           << false << "" << "Alt+E" << "main closed";
+    QTest::newRow("main Alt+D")            << -1           << false << "" << "Alt+D" << "page donate";
+    QTest::newRow("main Alt+O")            << -1           << false << "" << "Alt+O" << "page fully-branded";
+    QTest::newRow("main Alt+F")            << -1           << false << "" << "Alt+F" << "menu mnuFile";
+    QTest::newRow("main Alt+H")            << -1           << false << "" << "Alt+H" << "menu mnuHelp";
+    QTest::newRow("love input Alt+X")      << int(Love)    << false << "" << "Alt+X" << "welcome";
+    QTest::newRow("romance input Alt+X")   << int(Romance) << false << "" << "Alt+X" << "welcome";
+    QTest::newRow("sexual input Alt+E")    << int(Sexual)  << false << "" << "Alt+E" << "welcome";
+    QTest::newRow("sexual input Alt+S")    << int(Sexual)  << false << "" << "Alt+S" << "shows frmSexualAstrologyDisplay";
+    QTest::newRow("zodiac input Alt+E")    << int(Zodiac)  << false << "" << "Alt+E" << "welcome";
+    QTest::newRow("zodiac input Alt+L")    << int(Zodiac)  << false << "" << "Alt+L" << "shows frmZodiacLoveSignDisplay";
+    QTest::newRow("zodiac input Alt+D")    << int(Zodiac)  << false << "" << "Alt+D" << "page donate";
+    QTest::newRow("love result Alt+B")     << int(Love)    << true  << "" << "Alt+B" << "shows frmLoveAstrologyMain";
+    QTest::newRow("romance result Alt+B")  << int(Romance) << true  << "" << "Alt+B" << "shows frmRomanceAstrologyMain";
+    QTest::newRow("romance result Alt+F")  << int(Romance) << true  << "" << "Alt+F" << "menu mnuFile";
+    QTest::newRow("sexual result Alt+B")   << int(Sexual)  << true  << "" << "Alt+B" << "shows frmSexualAstrologyMain";
+    QTest::newRow("sexual result Alt+E")   << int(Sexual)  << true  << "" << "Alt+E" << "welcome";
+    QTest::newRow("zodiac result Alt+B")   << int(Zodiac)  << true  << "" << "Alt+B" << "shows frmZodiacLoveSignMain";
+    QTest::newRow("zodiac result Alt+E")   << int(Zodiac)  << true  << "" << "Alt+E" << "welcome";
+    QTest::newRow("zodiac result Alt+O")   << int(Zodiac)  << true  << "" << "Alt+O" << "page fully-branded";
+    // Enter presses the focused button or link, Space a link; in a name field or a list of an
+    // input window Enter is Next.
+    QTest::newRow("main Sexual button Enter") << -1         << false << "cmdSelectOption_2" << "Return"  << "shows frmSexualAstrologyMain";
+    QTest::newRow("main Exit Enter")          << -1         << false << "cmdMdiExit"        << "Return"  << "main closed";
+    QTest::newRow("main offer Space")         << -1         << false << "Label7"            << "Space"   << "page fully-branded";
+    QTest::newRow("love last name Enter")     << int(Love)    << false << "txtLastName"     << "Return"  << "shows frmLoveAstrologyDisplay";
+    QTest::newRow("romance month Enter")      << int(Romance) << false << "cboMonth"        << "Num+Enter" << "shows frmRomanceAstrologyDisplay";
+    QTest::newRow("zodiac name Enter")        << int(Zodiac)  << false << "txtName"         << "Return"  << "shows frmZodiacLoveSignDisplay";
+    QTest::newRow("sexual Next Enter")        << int(Sexual)  << false << "cmdNext"         << "Return"  << "shows frmSexualAstrologyDisplay";
+    QTest::newRow("romance Exit Enter")       << int(Romance) << false << "cmdExit"         << "Return"  << "welcome";
+    QTest::newRow("love co-brand Enter")      << int(Love)    << false << "lblCobrand"      << "Return"  << "page co-brand";
+    QTest::newRow("love result Back Enter")   << int(Love)    << true  << "cmdBack"         << "Return"  << "shows frmLoveAstrologyMain";
+    QTest::newRow("zodiac result Exit Enter") << int(Zodiac)  << true  << "cmdExit"         << "Return"  << "welcome";
+    QTest::newRow("sexual result banner Enter") << int(Sexual) << true << "Label61"         << "Return"  << "page home-page";
+    QTest::newRow("romance result co-brand Space") << int(Romance) << true << "lblCobrand"  << "Space"   << "page co-brand";
     // clang-format on
 }
 
 // One press of an access key, through Qt's own shortcut handling, acts on the control of the
-// window it was pressed in; only the main window's own Exit ends the program.
-void tst_Accessibility::accessKeysActInTheirWindow()
+// window it was pressed in, and Enter on the focused control; only the main window's own Exit
+// ends the program.
+void tst_Accessibility::keysActInTheirWindow()
 {
     QFETCH(int, button);
     QFETCH(bool, result);
-    QFETCH(int, key);
+    QFETCH(QString, focus);
+    QFETCH(QString, key);
     QFETCH(QString, outcome);
 
     frmMDI &mdi = m_desk.mdi();
@@ -311,7 +396,14 @@ void tst_Accessibility::accessKeysActInTheirWindow()
     QSignalSpy mainExit(child<QPushButton>(&mdi, "cmdMdiExit"), &QPushButton::clicked);
     m_desk.platform().clear();
 
-    QTest::keyClick(target, Qt::Key(key), Qt::AltModifier);
+    if (!focus.isEmpty()) {
+        target = child(target, focus);
+        QVERIFY(target);
+        target->setFocus();
+        QTRY_COMPARE(QApplication::focusWidget(), target);
+    }
+    const QKeyCombination pressed = QKeySequence(key)[0];
+    QTest::keyClick(target, pressed.key(), pressed.keyboardModifiers());
 
     const QString kind = outcome.section(QLatin1Char(' '), 0, 0);
     const QString what = outcome.section(QLatin1Char(' '), 1);

@@ -216,6 +216,13 @@ void SunSignResultWindow::buildFooter()
     cmdBack->setAccessibleName(QStringLiteral("Back"));
     cmdBack->setGeometry(Twips::rect(6600, m_layout.backTop, 1215, 375));
     connect(cmdBack, &QPushButton::clicked, this, &SunSignResultWindow::cmdBack_Click);
+
+    // Tab passes over the covered offer and reaches the links after Back. The banner, made
+    // first, leaves the head of the chain first: the window opens with the focus on its tabs.
+    lblFullBrand->setFocusPolicy(Qt::NoFocus);
+    setTabOrder(SSTab1, Label61);
+    setTabOrder(cmdBack, Label61);
+    setTabOrder(Label61, lblCobrand);
 }
 
 void SunSignResultWindow::fillReading(const BirthData &data, const QPixmap &signPicture)

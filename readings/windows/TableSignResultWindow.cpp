@@ -119,6 +119,10 @@ TableSignResultWindow::TableSignResultWindow(const Layout &layout)
     Look::setBackground(coBrand, StripColor);
     for (QLabel *offer : {fullBrand, coBrand})
         Look::setTextColor(offer, Qt::white);
+    // Tab passes over the covered offer, then reaches the links after the buttons.
+    fullBrand->setFocusPolicy(Qt::NoFocus);
+    setTabOrder(cmdExit, banner);
+    setTabOrder(banner, coBrand);
 
     setMenuBarActions(WindowMenus::build(
         this,
