@@ -30,6 +30,7 @@ ReadingWindow *ReadingNavigator::window(ReadingWindowId id)
             current = nullptr;
         // Every reading window brings the welcome panel back as it unloads.
         emit welcomePanelWanted(true);
+        emit windowUnloaded(id);
         // The closing window is still the active one: look again once it has gone.
         QMetaObject::invokeMethod(this, &ReadingNavigator::activeWindowChanged,
                                   Qt::QueuedConnection);
@@ -94,6 +95,7 @@ void ReadingNavigator::goBack(ReadingWindow *result, ReadingWindowId input, Back
         result->unload();
         window(input)->showInMdi();
     }
+    window(input)->shownAgain();
     // Unloading brought the welcome panel back; the input window stands in its place.
     emit welcomePanelWanted(false);
     emit activeWindowChanged();

@@ -46,6 +46,8 @@ public:
 
 signals:
     void welcomePanelWanted(bool visible);
+    // A reading window has closed, however that came about.
+    void windowUnloaded(ReadingWindowId id);
     // The active reading window may have changed: the menu bar must follow.
     void activeWindowChanged();
 

@@ -99,6 +99,26 @@ std::optional<ReadingWindowId> readingOfCaption(int index)
     }
 }
 
+// The reading button of the reading a window belongs to.
+int readingButtonOf(ReadingWindowId id)
+{
+    switch (id) {
+    case ReadingWindowId::LoveAstrologyDisplay:
+    case ReadingWindowId::LoveAstrologyMain:
+        return 0;
+    case ReadingWindowId::RomanceAstrologyDisplay:
+    case ReadingWindowId::RomanceAstrologyMain:
+        return 1;
+    case ReadingWindowId::SexualAstrologyDisplay:
+    case ReadingWindowId::SexualAstrologyMain:
+        return 2;
+    case ReadingWindowId::ZodiacLoveSignDisplay:
+    case ReadingWindowId::ZodiacLoveSignMain:
+        return 3;
+    }
+    Q_UNREACHABLE();
+}
+
 QWidget *panel(QWidget *parent, const QString &name, int heightTwips)
 {
     auto *widget = new QWidget(parent);
@@ -152,6 +172,7 @@ frmMDI::frmMDI(QWidget *parent)
     connect(m_navigator, &ReadingNavigator::welcomePanelWanted, this,
             &frmMDI::setWelcomePanelVisible);
     connect(m_navigator, &ReadingNavigator::activeWindowChanged, this, &frmMDI::updateMenuBar);
+    connect(m_navigator, &ReadingNavigator::windowUnloaded, this, &frmMDI::focusReadingButtonAfter);
     m_ownMenuBar = WindowMenus::build(
         this,
         {{QStringLiteral("mnuExit"), QStringLiteral("E&xit"), [this] { cmdMdiExit_Click(); }}},
@@ -526,6 +547,23 @@ void frmMDI::keyPressEvent(QKeyEvent *event)
         return;
     }
     QMainWindow::keyPressEvent(event);
+}
+
+void frmMDI::focusReadingButtonAfter(ReadingWindowId closed)
+{
+    QPushButton *button = cmdSelectOption[static_cast<std::size_t>(readingButtonOf(closed))];
+    QMetaObject::invokeMethod(
+        this,
+        [this, button] {
+            if (m_closing || !isVisible())
+                return;
+            for (QMdiSubWindow *frame : m_mdiArea->subWindowList()) {
+                if (frame->isVisible())
+                    return; // the window shown in its place has the focus
+            }
+            button->setFocus(Qt::OtherFocusReason);
+        },
+        Qt::QueuedConnection);
 }
 
 void frmMDI::cmdMDIDonate_Click()

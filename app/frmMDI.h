@@ -71,6 +71,9 @@ private:
     void chainFocus();
     void MDIForm_Load();
     void placeDonateButton();
+    // Once the move that closed a reading window is over and no reading window is shown, the
+    // focus goes to the button of that reading.
+    void focusReadingButtonAfter(ReadingWindowId closed);
     // Gives up the access keys of the main window's own buttons that the shown reading window
     // uses, and takes back the others.
     void yieldAccessKeys();

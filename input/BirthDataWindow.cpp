@@ -360,6 +360,11 @@ void BirthDataWindow::cmdExit_Click()
     unload();
 }
 
+void BirthDataWindow::shownAgain()
+{
+    cmdNext->setFocus(Qt::OtherFocusReason);
+}
+
 void BirthDataWindow::keyPressEvent(QKeyEvent *event)
 {
     QWidget *focus = QApplication::focusWidget();

@@ -35,6 +35,8 @@ public:
     void cmdNext_Click();
     void cmdExit_Click();
 
+    // Back from the result leaves the focus on Next, ready to run the reading again.
+    void shownAgain() override;
 
 signals:
     // Next found the entries complete and the reading has stored the sign it found.

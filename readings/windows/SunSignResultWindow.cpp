@@ -13,6 +13,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QStyle>
 #include <QTabWidget>
 
@@ -63,6 +64,7 @@ SunSignResultWindow::SunSignResultWindow(const Layout &layout)
     buildCard(page(QStringLiteral("fraSunSignProfile"), QStringLiteral("Sun Sign Profile")));
     buildProfile(page(QStringLiteral("fraProfile"), QLatin1String(layout.profileTab)));
     SSTab1->setCurrentIndex(0);
+    buildTabKeys();
 
     buildFooter();
 
@@ -71,6 +73,26 @@ SunSignResultWindow::SunSignResultWindow(const Layout &layout)
         {{QStringLiteral("mnuBack"), QStringLiteral("Back"), [this] { mnuBack_Click(); }},
          {QStringLiteral("mnuExit"), QStringLiteral("E&xit"), [this] { mnuExit_Click(); }}},
         WindowMenus::UpdateAccessKey::U, QStringLiteral("mnumakemoney")));
+}
+
+void SunSignResultWindow::buildTabKeys()
+{
+    // The tabs' own keys, which the main window's area would otherwise take to switch windows.
+    const auto step = [this](int by) {
+        const int count = SSTab1->count();
+        SSTab1->setCurrentIndex((SSTab1->currentIndex() + by + count) % count);
+    };
+    const std::pair<QKeyCombination, int> keys[] = {
+        {Qt::CTRL | Qt::Key_Tab, 1},
+        {Qt::CTRL | Qt::Key_PageDown, 1},
+        {Qt::CTRL | Qt::SHIFT | Qt::Key_Tab, -1},
+        {Qt::CTRL | Qt::Key_PageUp, -1},
+    };
+    for (const auto &[key, by] : keys) {
+        auto *shortcut = new QShortcut(QKeySequence(key), this);
+        shortcut->setContext(Qt::WidgetWithChildrenShortcut);
+        connect(shortcut, &QShortcut::activated, this, [step, by] { step(by); });
+    }
 }
 
 void SunSignResultWindow::buildHeader()

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "readings/core/Reading.h"
 #include "ResultWindow.h"
+#include "readings/core/Reading.h"
 
 #include <QColor>
 
@@ -71,6 +71,7 @@ protected:
     explicit SunSignResultWindow(const Layout &layout);
 
 private:
+    void buildTabKeys();
     void buildHeader();
     void buildCard(QWidget *page);
     void buildProfile(QWidget *page);
