@@ -30,6 +30,7 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSpacerItem>
 #include <QVBoxLayout>
 
@@ -173,6 +174,8 @@ frmMDI::frmMDI(QWidget *parent)
             &frmMDI::setWelcomePanelVisible);
     connect(m_navigator, &ReadingNavigator::activeWindowChanged, this, &frmMDI::updateMenuBar);
     connect(m_navigator, &ReadingNavigator::windowUnloaded, this, &frmMDI::focusReadingButtonAfter);
+    connect(qApp, &QApplication::focusChanged, this,
+            [this](QWidget *, QWidget *now) { scrollIntoView(now); });
     m_ownMenuBar = WindowMenus::build(
         this,
         {{QStringLiteral("mnuExit"), QStringLiteral("E&xit"), [this] { cmdMdiExit_Click(); }}},
@@ -187,6 +190,7 @@ frmMDI::~frmMDI()
     // The child windows go with the area; neither they nor the area may call back into a
     // half-destroyed window.
     disconnect(m_mdiArea, nullptr, this, nullptr);
+    disconnect(qApp, nullptr, this, nullptr);
     m_navigator->disconnect(this);
 }
 
@@ -321,8 +325,28 @@ void frmMDI::chainFocus()
 
 void frmMDI::MDIForm_Load()
 {
-    // Left edges follow the screen, not the window, which opens maximized.
-    const int screenWidth = Twips::screenWidth();
+    placeControls();
+}
+
+int frmMDI::layoutWidth() const
+{
+    const bool whole =
+        !isVisible() || (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen));
+    return whole ? Twips::screenWidth() : Twips::fromPixelsX(width());
+}
+
+int frmMDI::layoutHeight() const
+{
+    const bool whole =
+        !isVisible() || (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen));
+    return whole ? Twips::screenHeight() : Twips::fromPixelsY(height());
+}
+
+void frmMDI::placeControls()
+{
+    // Left edges follow the screen, as the window opens maximized; a smaller window takes its own
+    // width in the same formulas, so that nothing lies outside it.
+    const int screenWidth = layoutWidth();
     auto centredLeft = [screenWidth](int width) { return (screenWidth - width) / 2; };
 
     const int bannerWidth = std::min(11400, screenWidth - 240);
@@ -347,6 +371,29 @@ void frmMDI::MDIForm_Load()
     Label7->setGeometry(Twips::rect(120, 60, std::max(0, screenWidth - 1335 - 480), 615));
 
     placeDonateButton();
+    for (int id = 0; id < ReadingWindowCount; ++id) {
+        if (ReadingWindow *window = loadedWindow(static_cast<ReadingWindowId>(id)))
+            CenterReadingWindow(window);
+    }
+}
+
+void frmMDI::resizeEvent(QResizeEvent *event)
+{
+    QMainWindow::resizeEvent(event);
+    placeControls();
+}
+
+void frmMDI::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    placeControls();
+}
+
+void frmMDI::changeEvent(QEvent *event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange)
+        placeControls();
 }
 
 void frmMDI::placeDonateButton()
@@ -361,9 +408,9 @@ void frmMDI::placeDonateButton()
         panelHeight = std::min(panelHeight, Twips::fromPixelsY(picMain->height()));
     const int lowestTop = std::max(0, panelHeight - donateHeight - 120);
     const int donateTop =
-        std::min(Twips::screenHeight() - (donateHeight + OfferStripHeight + 2700), lowestTop);
-    cmdMDIDonate->setGeometry(Twips::rect(Twips::screenWidth() - (donateWidth + 160), donateTop,
-                                          donateWidth, donateHeight));
+        std::min(layoutHeight() - (donateHeight + OfferStripHeight + 2700), lowestTop);
+    cmdMDIDonate->setGeometry(
+        Twips::rect(layoutWidth() - (donateWidth + 160), donateTop, donateWidth, donateHeight));
 }
 
 ReadingWindow *frmMDI::createWindow(ReadingWindowId id)
@@ -427,6 +474,9 @@ void frmMDI::CenterReadingWindow(ReadingWindow *window)
 void frmMDI::setWelcomePanelVisible(bool visible)
 {
     picMain->setVisible(visible);
+    // The area of the reading windows takes or gives up the panel's room at once, before a
+    // window is placed in it or scrolled.
+    centralWidget()->layout()->activate();
 }
 
 bool frmMDI::isWelcomePanelVisible() const
@@ -564,6 +614,29 @@ void frmMDI::focusReadingButtonAfter(ReadingWindowId closed)
             button->setFocus(Qt::OtherFocusReason);
         },
         Qt::QueuedConnection);
+}
+
+void frmMDI::scrollIntoView(QWidget *focus)
+{
+    QWidget *viewport = m_mdiArea->viewport();
+    // A window being hidden hands the focus on inside itself: nothing to show there.
+    if (!focus || !focus->isVisible() || !viewport->isAncestorOf(focus))
+        return;
+    const QRect place(focus->mapTo(viewport, QPoint(0, 0)), focus->size());
+    const QRect room = viewport->rect();
+    if (room.isEmpty())
+        return;
+    // The least move that shows the control; where it is larger than the room, its top left.
+    const auto shift = [](int low, int high, int roomLow, int roomHigh) {
+        int by = std::max(0, high - roomHigh);
+        if (low - by < roomLow)
+            by = low - roomLow;
+        return by;
+    };
+    if (const int dx = shift(place.left(), place.right(), room.left(), room.right()))
+        m_mdiArea->horizontalScrollBar()->setValue(m_mdiArea->horizontalScrollBar()->value() + dx);
+    if (const int dy = shift(place.top(), place.bottom(), room.top(), room.bottom()))
+        m_mdiArea->verticalScrollBar()->setValue(m_mdiArea->verticalScrollBar()->value() + dy);
 }
 
 void frmMDI::cmdMDIDonate_Click()

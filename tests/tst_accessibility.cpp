@@ -588,21 +588,36 @@ void tst_Accessibility::bottomStripOnEveryScreen()
     QVERIFY(panel->height() > 0);
     QVERIFY(panel->rect().contains(child(&mdi, "cmdMDIDonate")->geometry()));
 
-    // The tallest result window, scrolled to its foot, shows its Exit button.
-    ReadingWindow *result = readFor(mdi, Sexual, QStringLiteral("Ann"), 3, 5);
+    // The tallest result window opens at its top; a control that takes the focus, however far
+    // down, scrolls into sight, and so does one back at the top. Back, then Next from the
+    // scrolled window opens the new result at its top again.
+    mdi.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&mdi));
+    ReadingWindow *result = readFor(mdi, Love, QStringLiteral("Ann Lee"), 3, 5);
     QVERIFY(result);
     QCOMPARE(inWindow("PicCoBrand").bottom(), mdi.rect().bottom());
     QMdiArea *area = mdi.mdiArea();
     QCoreApplication::processEvents(); // the layout gives the area the welcome panel's room
     QScrollBar *vertical = area->verticalScrollBar();
     QCOMPARE(vertical->maximum() > 0, result->subWindow()->height() > area->viewport()->height());
-    vertical->setValue(vertical->maximum());
-    QWidget *exitButton = child(result, "cmdExit");
-    const QRect exitInArea(exitButton->mapTo(area->viewport(), QPoint()), exitButton->size());
-    QVERIFY2(area->viewport()->rect().contains(exitInArea),
-             qPrintable(QStringLiteral("Exit at %1, room %2")
-                            .arg(exitInArea.bottom())
-                            .arg(area->viewport()->height())));
+    QCOMPARE(result->subWindow()->y(), 0);
+    QCOMPARE(vertical->value(), vertical->minimum());
+    for (const char *name : {"cmdBack", "qt_tabwidget_tabbar", "cmdBack"}) {
+        QWidget *control = child(result, QLatin1String(name));
+        control->setFocus();
+        QTRY_COMPARE(QApplication::focusWidget(), control);
+        const QRect inArea(control->mapTo(area->viewport(), QPoint()), control->size());
+        QVERIFY2(area->viewport()->rect().contains(inArea),
+                 qPrintable(QStringLiteral("%1 at %2, room %3")
+                                .arg(QLatin1String(name))
+                                .arg(inArea.bottom())
+                                .arg(area->viewport()->height())));
+    }
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    result = pressNext(mdi, shownReading(mdi));
+    QVERIFY(result);
+    QCOMPARE(result->subWindow()->y(), 0);
+    QCOMPARE(vertical->value(), vertical->minimum());
     mdi.CloseReadingWindows();
     flushDeletes();
 }
