@@ -185,6 +185,10 @@ void tst_Accessibility::resultValuesReadAsShown()
         if (qobject_cast<QLabel *>(heading))
             QVERIFY2(labelledBy(heading).contains(value), qPrintable(tag + "labels nothing"));
         QVERIFY2(value->focusPolicy() & Qt::TabFocus, qPrintable(tag + "not reached by Tab"));
+        // A value is no field to type in: no text caret shows in it.
+        if (auto *label = qobject_cast<QLabel *>(value))
+            QVERIFY2(!(label->textInteractionFlags() & Qt::TextSelectableByKeyboard),
+                     qPrintable(tag + "shows a caret"));
     }
     // What a screen reader says of the first value: its heading, then the sign.
     QWidget *signValue = child(result, pairs.first().section(QLatin1Char('='), 1, 1));

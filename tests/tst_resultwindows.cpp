@@ -1,8 +1,8 @@
 #include "GuiTestSupport.h"
 
 #include "gui/QtText.h"
-#include "readings/windows/ReadingState.h"
 #include "readings/core/Readings.h"
+#include "readings/windows/ReadingState.h"
 
 #include <QAccessible>
 #include <QPlainTextEdit>
@@ -262,6 +262,19 @@ void tst_ResultWindows::menuBarAndPages()
         return;
 
     QCOMPARE(window->subWindow()->pos(), QPoint((1280 - window->subWindow()->width()) / 2, 0));
+    // The banner and offer strips run the window's whole width, and no white edge shows beside
+    // them.
+    const QImage picture = window->grab().toImage();
+    for (const char *name : {"fraHeader", "fraFooter", "Frame2", "Frame5"}) {
+        auto *strip = window->findChild<QFrame *>(QLatin1String(name), Qt::FindDirectChildrenOnly);
+        if (!strip)
+            continue;
+        QCOMPARE(strip->x(), 0);
+        QCOMPARE(strip->geometry().right(), window->width() - 1);
+        for (int x = window->width() - 4; x < window->width(); ++x)
+            QVERIFY2(picture.pixelColor(x, strip->geometry().center().y()) != QColor(Qt::white),
+                     name);
+    }
     for (QWidget *control : window->findChildren<QWidget *>()) {
         if (qobject_cast<QLabel *>(control) || qobject_cast<QPlainTextEdit *>(control)
             || qobject_cast<QPushButton *>(control)) {

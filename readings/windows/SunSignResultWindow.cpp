@@ -1,13 +1,14 @@
 #include "SunSignResultWindow.h"
 
 #include "ReadingState.h"
-#include "readings/core/Readings.h"
 #include "gui/Banners.h"
 #include "gui/ClickableLabel.h"
 #include "gui/Look.h"
 #include "gui/QtText.h"
 #include "gui/Twips.h"
+#include "gui/ValueLabel.h"
 #include "gui/WindowMenus.h"
+#include "readings/core/Readings.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -120,12 +121,9 @@ QLabel *SunSignResultWindow::valueLabel(QWidget *page, const QString &name, int 
                                         int height)
 {
     // Assistive technology reads the value itself, tied to its heading (the heading's buddy);
-    // the keyboard reaches it too. Its context menu is the window's.
-    auto *label = new QLabel(page);
+    // the keyboard reaches it too.
+    auto *label = new ValueLabel(QString(), page);
     label->setObjectName(name);
-    label->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
-    label->setFocusPolicy(Qt::StrongFocus);
-    label->setContextMenuPolicy(Qt::NoContextMenu);
     label->setFont(Look::verdana(8.25, true));
     Look::setBackground(label, Qt::white);
     Look::setTextColor(label, m_layout.valueText);

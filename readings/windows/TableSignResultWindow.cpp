@@ -1,12 +1,13 @@
 #include "TableSignResultWindow.h"
 
 #include "ReadingState.h"
-#include "readings/core/Readings.h"
 #include "gui/ClickableLabel.h"
 #include "gui/Look.h"
 #include "gui/QtText.h"
 #include "gui/Twips.h"
+#include "gui/ValueLabel.h"
 #include "gui/WindowMenus.h"
+#include "readings/core/Readings.h"
 
 #include <QFrame>
 #include <QGroupBox>
@@ -29,21 +30,29 @@ void name(QWidget *widget, const char *objectName, const QString &accessibleName
     widget->setAccessibleName(accessibleName);
 }
 
+// A strip runs to the window's right edge, where the design left a few pixels of the window's
+// own colour; its sunken edge is drawn in shades of its grey, not in white.
 QFrame *strip(QWidget *parent, const char *objectName, const QString &accessibleName,
-              const QRect &place)
+              const QRect &place, int windowWidth)
 {
     auto *frame = new QFrame(parent);
     name(frame, objectName, accessibleName);
     frame->setFrameShape(QFrame::Panel);
     frame->setFrameShadow(QFrame::Sunken);
-    frame->setGeometry(inPixels(place));
+    frame->setGeometry(
+        inPixels(QRect(place.x(), place.y(), windowWidth - place.x(), place.height())));
     Look::setBackground(frame, StripColor);
+    QPalette edges = frame->palette();
+    edges.setColor(QPalette::Light, StripColor.lighter(150));
+    frame->setPalette(edges);
     return frame;
 }
 
-QLabel *label(QWidget *parent, const TableSignResultWindow::LabelLook &look, qreal pointSize)
+QLabel *label(QWidget *parent, const TableSignResultWindow::LabelLook &look, qreal pointSize,
+              bool value = false)
 {
-    auto *label = new QLabel(QLatin1String(look.caption), parent);
+    auto *label = value ? new ValueLabel(QLatin1String(look.caption), parent)
+                        : new QLabel(QLatin1String(look.caption), parent);
     // A heading reads as its caption; a value as the text it shows (its name stays empty).
     name(label, look.name, QLatin1String(look.caption));
     label->setFont(Look::verdana(pointSize, true));
@@ -74,7 +83,8 @@ TableSignResultWindow::TableSignResultWindow(const Layout &layout)
     setClientSize(layout.clientWidth, layout.clientHeight);
     Look::setBackground(this, layout.background);
 
-    QFrame *top = strip(this, "Frame2", QStringLiteral("Forum banner"), layout.bannerStrip);
+    QFrame *top = strip(this, "Frame2", QStringLiteral("Forum banner"), layout.bannerStrip,
+                        layout.clientWidth);
     ClickableLabel *banner = Banners::forumBanner(top);
     Look::setTextColor(banner, Qt::white);
     banner->setGeometry(Twips::rect(120, 75, layout.bannerStrip.width() - 240, 465));
@@ -88,19 +98,13 @@ TableSignResultWindow::TableSignResultWindow(const Layout &layout)
     QLabel *placedIn = nullptr; // the heading just above the sign: "... is Placed in"
     for (const LabelLook &heading : layout.headings)
         placedIn = label(frame, heading, 9);
-    m_signName = label(frame, layout.signName, 9);
+    // The keyboard reaches the sign and its description; assistive technology reads the sign
+    // with its heading and the description with the frame's caption.
+    m_signName = label(frame, layout.signName, 9, true);
     m_signName->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    m_description = label(frame, layout.description, 8.25);
+    m_description = label(frame, layout.description, 8.25, true);
     m_description->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     m_description->setWordWrap(true);
-    // The keyboard reaches the sign and its description; assistive technology reads the sign
-    // with its heading and the description with the frame's caption. The context menu is the
-    // window's.
-    for (QLabel *value : {m_signName, m_description}) {
-        value->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
-        value->setFocusPolicy(Qt::StrongFocus);
-        value->setContextMenuPolicy(Qt::NoContextMenu);
-    }
     placedIn->setBuddy(m_signName);
 
     QPushButton *cmdBack =
@@ -111,7 +115,8 @@ TableSignResultWindow::TableSignResultWindow(const Layout &layout)
     connect(cmdExit, &QPushButton::clicked, this, &TableSignResultWindow::cmdExit_Click);
 
     // The two offers share one place; the co-branding one, made later, covers the other.
-    QFrame *bottom = strip(this, "Frame5", QStringLiteral("Offers"), layout.offerStrip);
+    QFrame *bottom =
+        strip(this, "Frame5", QStringLiteral("Offers"), layout.offerStrip, layout.clientWidth);
     ClickableLabel *fullBrand = Banners::fullBrandLabel(bottom);
     fullBrand->setGeometry(Twips::rect(120, 140, 6105, 615));
     ClickableLabel *coBrand = Banners::coBrandLabel(bottom, layout.coBrandSpacing);
