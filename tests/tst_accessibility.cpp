@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSignalSpy>
+#include <QTabWidget>
 
 using namespace GuiTest;
 
@@ -291,8 +292,7 @@ void tst_Accessibility::tabFollowsTheScreen()
     for (int i = 0; i < order.size(); ++i) {
         if (i > 0)
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        passed << (QApplication::focusWidget() ? QApplication::focusWidget()->objectName()
-                                               : QStringLiteral("(nothing)"));
+        passed << focusedName();
     }
     QCOMPARE(passed, order);
 }
@@ -371,6 +371,11 @@ void tst_Accessibility::keysActInTheirWindow_data()
     QTest::newRow("zodiac result Exit Enter") << int(Zodiac)  << true  << "cmdExit"         << "Return"  << "welcome";
     QTest::newRow("sexual result banner Enter") << int(Sexual) << true << "Label61"         << "Return"  << "page home-page";
     QTest::newRow("romance result co-brand Space") << int(Romance) << true << "lblCobrand"  << "Space"   << "page co-brand";
+    // The keys of tabs switch the result's two tabs from wherever the focus is in it.
+    QTest::newRow("love result Ctrl+Tab")     << int(Love)    << true  << "lblSunSignNumber" << "Ctrl+Tab"    << "tab 1";
+    QTest::newRow("love result Ctrl+PgDown")  << int(Love)    << true  << "txtSunSignPositiveTraits" << "Ctrl+PgDown" << "tab 1";
+    QTest::newRow("romance result Ctrl+Shift+Tab") << int(Romance) << true << "qt_tabwidget_tabbar" << "Ctrl+Shift+Backtab" << "tab 1";
+    QTest::newRow("romance result Ctrl+PgUp") << int(Romance) << true  << "lblSunSign"       << "Ctrl+PgUp"   << "tab 1";
     // clang-format on
 }
 
@@ -387,8 +392,9 @@ void tst_Accessibility::keysActInTheirWindow()
 
     frmMDI &mdi = m_desk.mdi();
     QWidget *target = &mdi;
+    ReadingWindow *shown = nullptr;
     if (button >= 0) {
-        ReadingWindow *shown = openReading(mdi, button);
+        shown = openReading(mdi, button);
         QVERIFY(shown && fillForm(shown, QStringLiteral("Ann Lee"), 3, 5));
         if (result)
             shown = pressNext(mdi, shown);
@@ -424,6 +430,10 @@ void tst_Accessibility::keysActInTheirWindow()
     } else if (kind == QLatin1String("welcome")) {
         QTRY_VERIFY(mdi.isWelcomePanelVisible());
         QCOMPARE(visibleSubWindows(mdi), QStringList());
+        QTRY_COMPARE(focusedName(), QStringLiteral("cmdSelectOption_%1").arg(button));
+    } else if (kind == QLatin1String("tab")) {
+        QCOMPARE(child<QTabWidget>(shown, "SSTab1")->currentIndex(), what.toInt());
+        QVERIFY(shown->isAncestorOf(QApplication::focusWidget()));
     } else {
         QTRY_COMPARE(visibleSubWindows(mdi), QStringList {what});
     }

@@ -25,8 +25,6 @@ private slots:
 
     void freshWindow_data();
     void freshWindow();
-    void tabOrder_data();
-    void tabOrder();
     void keyFilter_data();
     void keyFilter();
     void textFromOutsideIsCleaned_data();
@@ -134,32 +132,6 @@ void tst_InputWindows::freshWindow()
     QCOMPARE(window->findChildren<QLineEdit *>().size(), nameFields);
     for (QComboBox *list : window->findChildren<QComboBox *>())
         QVERIFY2(!list->isEditable(), qPrintable(list->objectName())); // pick-only lists
-}
-
-void tst_InputWindows::tabOrder_data()
-{
-    QTest::addColumn<int>("reading");
-    QTest::addColumn<QStringList>("order");
-    QTest::newRow("love") << 0 << QStringList {"txtFirstName", "txtMiddleName", "txtLastName",
-                                               "cboMonth",     "cboDate",       "cboYear",
-                                               "cmdNext"};
-    QTest::newRow("sexual") << 2
-                            << QStringList {"txtName", "cboDate", "cboMonth", "cboYear", "cmdNext"};
-}
-
-void tst_InputWindows::tabOrder()
-{
-    QFETCH(int, reading);
-    QFETCH(QStringList, order);
-    BirthDataWindow *window = open(reading);
-    QVERIFY(window);
-    QWidget *first = child(window, order.first());
-    first->setFocus();
-    QTRY_COMPARE(QApplication::focusWidget(), first);
-    for (const QString &name : order.mid(1)) {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        QCOMPARE(QApplication::focusWidget()->objectName(), name);
-    }
 }
 
 void tst_InputWindows::keyFilter_data()

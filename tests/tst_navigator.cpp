@@ -41,8 +41,6 @@ private slots:
     void backOrders_data();
     void backOrders();
     void closingATableResultBringsBackTheWelcomePanel();
-    void focusAfterLeaving_data();
-    void focusAfterLeaving();
 
 private:
     Desktop m_desk;
@@ -120,59 +118,6 @@ void tst_Navigator::closingATableResultBringsBackTheWelcomePanel()
     flushDeletes();
     QVERIFY(!input->isShownInMdi());
     QCOMPARE(menuBarOf(mdi), mainMenus);
-}
-
-void tst_Navigator::focusAfterLeaving_data()
-{
-    QTest::addColumn<int>("button");
-    QTest::addColumn<bool>("result");
-    QTest::addColumn<QString>("how"); // a button, a File entry, the close box or an access key
-    QTest::addColumn<QString>("focus");
-    // clang-format off
-    QTest::newRow("love result, File Exit")    << 0 << true  << "mnuExit"     << "cmdSelectOption_0";
-    QTest::newRow("romance result, close box") << 1 << true  << "close box"   << "cmdSelectOption_1";
-    QTest::newRow("sexual result, Exit")       << 2 << true  << "cmdExit"     << "cmdSelectOption_2";
-    QTest::newRow("zodiac result, Alt+E")      << 3 << true  << "Alt+E"       << "cmdSelectOption_3";
-    QTest::newRow("sexual input, Exit")        << 2 << false << "cmdExit"     << "cmdSelectOption_2";
-    QTest::newRow("romance input, close box")  << 1 << false << "close box"   << "cmdSelectOption_1";
-    QTest::newRow("love result, Back")         << 0 << true  << "cmdBack"     << "cmdNext";
-    QTest::newRow("zodiac result, File Back")  << 3 << true  << "mnuFileBack" << "cmdNext";
-    QTest::newRow("romance result, Alt+B")     << 1 << true  << "Alt+B"       << "cmdNext";
-    // clang-format on
-}
-
-// Leaving a reading window leaves the focus where the user goes on: on the main window's button
-// of that reading, or on Next of the input window that Back shows again.
-void tst_Navigator::focusAfterLeaving()
-{
-    QFETCH(int, button);
-    QFETCH(bool, result);
-    QFETCH(QString, how);
-    QFETCH(QString, focus);
-    frmMDI &mdi = m_desk.mdi();
-    mdi.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&mdi));
-    ReadingWindow *shown = openReading(mdi, button);
-    QVERIFY(shown && fillForm(shown, QStringLiteral("EVA LUND"), 3, 7));
-    if (result)
-        shown = pressNext(mdi, shown);
-    QVERIFY(shown);
-
-    if (how.startsWith(QLatin1String("cmd"))) {
-        QTest::mouseClick(child(shown, how), Qt::LeftButton);
-    } else if (how.startsWith(QLatin1String("mnu"))) {
-        menuEntry(mdi, how)->trigger();
-    } else if (how == QLatin1String("close box")) {
-        shown->subWindow()->close();
-    } else {
-        const QKeyCombination key = QKeySequence(how)[0];
-        QTest::keyClick(shown, key.key(), key.keyboardModifiers());
-    }
-    const auto focused = [] {
-        QWidget *widget = QApplication::focusWidget();
-        return widget && widget->isVisible() ? widget->objectName() : QStringLiteral("(nothing)");
-    };
-    QTRY_COMPARE(focused(), focus);
 }
 
 QTEST_MAIN(tst_Navigator)
