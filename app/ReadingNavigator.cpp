@@ -5,6 +5,7 @@
 
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QScrollBar>
 
 ReadingNavigator::ReadingNavigator(QMdiArea *area, WindowFactory factory, QObject *parent)
     : QObject(parent)
@@ -30,6 +31,7 @@ ReadingWindow *ReadingNavigator::window(ReadingWindowId id)
             current = nullptr;
         // Every reading window brings the welcome panel back as it unloads.
         emit welcomePanelWanted(true);
+        emit windowUnloaded(id);
         // The closing window is still the active one: look again once it has gone.
         QMetaObject::invokeMethod(this, &ReadingNavigator::activeWindowChanged,
                                   Qt::QueuedConnection);
@@ -64,7 +66,19 @@ void ReadingNavigator::center(ReadingWindow *window) const
     if (!frame)
         frame = window;
     const int widthTwips = Twips::fromPixelsX(frame->width());
-    frame->move(Twips::toPixelsX((Twips::screenWidth() - widthTwips) / 2), 0);
+    // Placed in the area as it is unscrolled, so that nothing scrolled before is left in sight.
+    m_area->horizontalScrollBar()->setValue(0);
+    m_area->verticalScrollBar()->setValue(0);
+    if (m_area->window()->windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)) {
+        frame->move(Twips::toPixelsX((Twips::screenWidth() - widthTwips) / 2), 0);
+        return;
+    }
+    // In a smaller main window the area is the room: the window stays inside it, beside the
+    // scroll bar its height will need, and where it is wider its left edge stays in sight.
+    int room = m_area->width();
+    if (frame->height() > m_area->height())
+        room -= m_area->verticalScrollBar()->sizeHint().width();
+    frame->move(std::max(0, (room - frame->width()) / 2), 0);
 }
 
 void ReadingNavigator::openInput(ReadingWindowId input)
@@ -99,6 +113,7 @@ void ReadingNavigator::goBack(ReadingWindowId resultId)
             result->unload();
         window(input)->showInMdi();
     }
+    window(input)->shownAgain();
     // Unloading brought the welcome panel back; the input window stands in its place.
     emit welcomePanelWanted(false);
     emit activeWindowChanged();

@@ -30,7 +30,8 @@ public:
 
     // Unloads every loaded reading window in id order.
     void closeAll();
-    // Left edge (screen width - window width) / 2, top edge 0.
+    // Left edge (screen width - window width) / 2, top edge 0; in a main window that is not
+    // maximized, the area's width stands for the screen's.
     void center(ReadingWindow *window) const;
 
     // Unloads every reading window, then shows the input window freshly loaded.
@@ -43,6 +44,8 @@ public:
 
 signals:
     void welcomePanelWanted(bool visible);
+    // A reading window has closed, however that came about.
+    void windowUnloaded(ReadingWindowId id);
     // The active reading window may have changed: the menu bar must follow.
     void activeWindowChanged();
 

@@ -3,6 +3,7 @@
 #include "frmDonate.h"
 #include "gui/AppInfo.h"
 #include "gui/ClickableLabel.h"
+#include "gui/EnterKey.h"
 #include "gui/Look.h"
 #include "gui/ReadingWindow.h"
 #include "gui/Twips.h"
@@ -25,11 +26,13 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFrame>
+#include <QKeyEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSpacerItem>
 #include <QVBoxLayout>
 
@@ -145,6 +148,31 @@ std::optional<ReadingWindowId> readingOfCaption(int index)
     }
 }
 
+// The reading button of the reading a window belongs to.
+// The strip's button of the reading a window belongs to; none for Love Match, which the welcome
+// panel's eighth caption opens.
+std::optional<int> readingButtonOf(ReadingWindowId id)
+{
+    switch (id) {
+    case ReadingWindowId::LoveAstrologyDisplay:
+    case ReadingWindowId::LoveAstrologyMain:
+        return 0;
+    case ReadingWindowId::RomanceAstrologyDisplay:
+    case ReadingWindowId::RomanceAstrologyMain:
+        return 1;
+    case ReadingWindowId::SexualAstrologyDisplay:
+    case ReadingWindowId::SexualAstrologyMain:
+        return 2;
+    case ReadingWindowId::ZodiacLoveSignDisplay:
+    case ReadingWindowId::ZodiacLoveSignMain:
+        return 3;
+    case ReadingWindowId::LoveMatchDisplay:
+    case ReadingWindowId::LoveMatchMain:
+        break;
+    }
+    return std::nullopt;
+}
+
 QWidget *panel(QWidget *parent, const QString &name, int heightTwips)
 {
     auto *widget = new QWidget(parent);
@@ -198,6 +226,9 @@ frmMDI::frmMDI(QWidget *parent)
     connect(m_navigator, &ReadingNavigator::welcomePanelWanted, this,
             &frmMDI::setWelcomePanelVisible);
     connect(m_navigator, &ReadingNavigator::activeWindowChanged, this, &frmMDI::updateMenuBar);
+    connect(m_navigator, &ReadingNavigator::windowUnloaded, this, &frmMDI::focusReadingButtonAfter);
+    connect(qApp, &QApplication::focusChanged, this,
+            [this](QWidget *, QWidget *now) { scrollIntoView(now); });
     m_ownMenuBar = WindowMenus::build(
         this,
         {{QStringLiteral("mnuLoveMatch"), QStringLiteral("Love &Match"),
@@ -214,6 +245,7 @@ frmMDI::~frmMDI()
     // The child windows go with the area; neither they nor the area may call back into a
     // half-destroyed window.
     disconnect(m_mdiArea, nullptr, this, nullptr);
+    disconnect(qApp, nullptr, this, nullptr);
     m_navigator->disconnect(this);
 }
 
@@ -281,6 +313,10 @@ void frmMDI::buildPanels()
         label->setMouseTracking(true);
         label->installEventFilter(this);
         connect(label, &ClickableLabel::clicked, this, [this, i] { lblCaption_Click(i); });
+        // The reading buttons above already take the keyboard to each of their readings; Love
+        // Match has no button, so its caption takes the focus itself.
+        if (readingOfCaption(i) != ReadingWindowId::LoveMatchMain)
+            label->setFocusPolicy(Qt::NoFocus);
         lblCaption[static_cast<std::size_t>(i)] = label;
     }
     // The caption is longer than the button is wide: it wraps onto a second line, on a label
@@ -330,12 +366,44 @@ void frmMDI::buildPanels()
     column->addWidget(m_mdiArea, 1);
     column->addWidget(PicCoBrand);
     setCentralWidget(central);
+    chainFocus();
+}
+
+void frmMDI::chainFocus()
+{
+    // Tab follows the strip from left to right, not the index order, then the buttons below it
+    // and the two links; the window opens with the focus on the first reading button.
+    const QList<QWidget *> chain = {cmdSelectOption[0], cmdSelectOption[2], cmdSelectOption[1],
+                                    cmdSelectOption[3], lblCaption[7],      cmdMDIDonate,
+                                    cmdMdiExit,         lblVelmoraBanner,   Label7};
+    for (qsizetype i = 1; i < chain.size(); ++i)
+        setTabOrder(chain[i - 1], chain[i]);
 }
 
 void frmMDI::MDIForm_Load()
 {
-    // Left edges follow the screen, not the window, which opens maximized.
-    const int screenWidth = Twips::screenWidth();
+    placeControls();
+}
+
+int frmMDI::layoutWidth() const
+{
+    const bool whole =
+        !isVisible() || (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen));
+    return whole ? Twips::screenWidth() : Twips::fromPixelsX(width());
+}
+
+int frmMDI::layoutHeight() const
+{
+    const bool whole =
+        !isVisible() || (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen));
+    return whole ? Twips::screenHeight() : Twips::fromPixelsY(height());
+}
+
+void frmMDI::placeControls()
+{
+    // Left edges follow the screen, as the window opens maximized; a smaller window takes its own
+    // width in the same formulas, so that nothing lies outside it.
+    const int screenWidth = layoutWidth();
     auto centredLeft = [screenWidth](int width) { return (screenWidth - width) / 2; };
 
     const int bannerWidth = std::min(11400, screenWidth - 240);
@@ -360,6 +428,29 @@ void frmMDI::MDIForm_Load()
     Label7->setGeometry(Twips::rect(120, 60, std::max(0, screenWidth - 1335 - 480), 615));
 
     placeDonateButton();
+    for (int id = 0; id < ReadingWindowCount; ++id) {
+        if (ReadingWindow *window = loadedWindow(static_cast<ReadingWindowId>(id)))
+            CenterReadingWindow(window);
+    }
+}
+
+void frmMDI::resizeEvent(QResizeEvent *event)
+{
+    QMainWindow::resizeEvent(event);
+    placeControls();
+}
+
+void frmMDI::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    placeControls();
+}
+
+void frmMDI::changeEvent(QEvent *event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange)
+        placeControls();
 }
 
 void frmMDI::placeDonateButton()
@@ -374,9 +465,9 @@ void frmMDI::placeDonateButton()
         panelHeight = std::min(panelHeight, Twips::fromPixelsY(picMain->height()));
     const int lowestTop = std::max(0, panelHeight - donateHeight - 120);
     const int donateTop =
-        std::min(Twips::screenHeight() - (donateHeight + OfferStripHeight + 2700), lowestTop);
-    cmdMDIDonate->setGeometry(Twips::rect(Twips::screenWidth() - (donateWidth + 160), donateTop,
-                                          donateWidth, donateHeight));
+        std::min(layoutHeight() - (donateHeight + OfferStripHeight + 2700), lowestTop);
+    cmdMDIDonate->setGeometry(
+        Twips::rect(layoutWidth() - (donateWidth + 160), donateTop, donateWidth, donateHeight));
 }
 
 ReadingWindow *frmMDI::createWindow(ReadingWindowId id)
@@ -421,6 +512,9 @@ void frmMDI::CenterReadingWindow(ReadingWindow *window)
 void frmMDI::setWelcomePanelVisible(bool visible)
 {
     picMain->setVisible(visible);
+    // The area of the reading windows takes or gives up the panel's room at once, before a
+    // window is placed in it or scrolled.
+    centralWidget()->layout()->activate();
 }
 
 bool frmMDI::isWelcomePanelVisible() const
@@ -532,6 +626,58 @@ bool frmMDI::eventFilter(QObject *watched, QEvent *event)
         return true;
     }
     return QMainWindow::eventFilter(watched, event);
+}
+
+void frmMDI::keyPressEvent(QKeyEvent *event)
+{
+    if (EnterKey::pressed(event) && EnterKey::clickFocusedButton(this)) {
+        event->accept();
+        return;
+    }
+    QMainWindow::keyPressEvent(event);
+}
+
+void frmMDI::focusReadingButtonAfter(ReadingWindowId closed)
+{
+    const std::optional<int> index = readingButtonOf(closed);
+    QWidget *button = index
+        ? static_cast<QWidget *>(cmdSelectOption[static_cast<std::size_t>(*index)])
+        : lblCaption[7];
+    QMetaObject::invokeMethod(
+        this,
+        [this, button] {
+            if (m_closing || !isVisible())
+                return;
+            for (QMdiSubWindow *frame : m_mdiArea->subWindowList()) {
+                if (frame->isVisible())
+                    return; // the window shown in its place has the focus
+            }
+            button->setFocus(Qt::OtherFocusReason);
+        },
+        Qt::QueuedConnection);
+}
+
+void frmMDI::scrollIntoView(QWidget *focus)
+{
+    QWidget *viewport = m_mdiArea->viewport();
+    // A window being hidden hands the focus on inside itself: nothing to show there.
+    if (!focus || !focus->isVisible() || !viewport->isAncestorOf(focus))
+        return;
+    const QRect place(focus->mapTo(viewport, QPoint(0, 0)), focus->size());
+    const QRect room = viewport->rect();
+    if (room.isEmpty())
+        return;
+    // The least move that shows the control; where it is larger than the room, its top left.
+    const auto shift = [](int low, int high, int roomLow, int roomHigh) {
+        int by = std::max(0, high - roomHigh);
+        if (low - by < roomLow)
+            by = low - roomLow;
+        return by;
+    };
+    if (const int dx = shift(place.left(), place.right(), room.left(), room.right()))
+        m_mdiArea->horizontalScrollBar()->setValue(m_mdiArea->horizontalScrollBar()->value() + dx);
+    if (const int dy = shift(place.top(), place.bottom(), room.top(), room.bottom()))
+        m_mdiArea->verticalScrollBar()->setValue(m_mdiArea->verticalScrollBar()->value() + dy);
 }
 
 void frmMDI::cmdMDIDonate_Click()

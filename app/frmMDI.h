@@ -63,11 +63,30 @@ public:
 protected:
     void closeEvent(QCloseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
+    // Enter presses the focused button, in this window or in a reading window.
+    void keyPressEvent(QKeyEvent *event) override;
+    // The layout follows the window: a new size or state places the controls again.
+    void resizeEvent(QResizeEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
     void buildPanels();
+    void chainFocus();
     void MDIForm_Load();
+    // Places the banner, the button strip, the captions, the donate and Exit buttons and the
+    // reading windows across the width MDIForm_Load's formulas take.
+    void placeControls();
+    // The screen's width and height, in twips, for a window that is maximized or not shown yet;
+    // otherwise the window's own.
+    int layoutWidth() const;
+    int layoutHeight() const;
     void placeDonateButton();
+    // Once the move that closed a reading window is over and no reading window is shown, the
+    // focus goes to the button of that reading.
+    void focusReadingButtonAfter(ReadingWindowId closed);
+    // Scrolls the area of the reading windows so that the control with the focus is in sight.
+    void scrollIntoView(QWidget *focus);
     // Gives up the access keys of the main window's own buttons that the shown reading window
     // uses, and takes back the others.
     void yieldAccessKeys();

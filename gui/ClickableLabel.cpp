@@ -1,7 +1,14 @@
 #include "ClickableLabel.h"
 
+#include "EnterKey.h"
+#include "Look.h"
+
 #include <QAccessibleWidget>
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
+#include <QStyle>
+#include <QStyleOption>
 
 namespace {
 
@@ -52,8 +59,11 @@ ClickableLabel::ClickableLabel(const QString &text, QWidget *parent, Kind kind)
     : QLabel(text, parent)
     , m_kind(kind)
 {
-    if (kind == Kind::Link)
+    if (kind == Kind::Link) {
         setCursor(Qt::PointingHandCursor);
+        // Tab reaches it; a click does not take the focus from where the user works.
+        setFocusPolicy(Qt::TabFocus);
+    }
     static const bool factoryInstalled = [] {
         QAccessible::installFactory(accessibleFactory);
         return true;
@@ -83,4 +93,52 @@ void ClickableLabel::mouseReleaseEvent(QMouseEvent *event)
 void ClickableLabel::mouseMoveEvent(QMouseEvent *event)
 {
     event->accept();
+}
+
+void ClickableLabel::keyPressEvent(QKeyEvent *event)
+{
+    const bool space = event->key() == Qt::Key_Space && event->modifiers() == Qt::NoModifier;
+    if (m_kind == Kind::Link && (space || EnterKey::pressed(event))) {
+        event->accept();
+        if (!event->isAutoRepeat())
+            emit clicked();
+        return;
+    }
+    QLabel::keyPressEvent(event);
+}
+
+void ClickableLabel::focusInEvent(QFocusEvent *event)
+{
+    QWidget::focusInEvent(event);
+}
+
+void ClickableLabel::focusOutEvent(QFocusEvent *event)
+{
+    QWidget::focusOutEvent(event);
+}
+
+void ClickableLabel::paintEvent(QPaintEvent *event)
+{
+    if (m_kind != Kind::Link || text().isEmpty()) {
+        QLabel::paintEvent(event);
+        return;
+    }
+    // A label that takes the focus would lay its text out as a document, a pixel off from where
+    // a plain label draws it; a link is drawn as the plain label it looks like.
+    {
+        QPainter painter(this);
+        drawFrame(&painter);
+        const int m = margin();
+        const QRect room = contentsRect().adjusted(m, m, -m, -m);
+        int flags = int(QStyle::visualAlignment(layoutDirection(), alignment()));
+        flags |= Qt::TextForceLeftToRight;
+        if (wordWrap())
+            flags |= Qt::TextWordWrap;
+        QStyleOption option;
+        option.initFrom(this);
+        style()->drawItemText(&painter, room, flags, option.palette, isEnabled(), text(),
+                              foregroundRole());
+    }
+    if (hasFocus())
+        Look::paintFocusFrame(this);
 }

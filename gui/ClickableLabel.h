@@ -5,8 +5,8 @@
 #include <QLabel>
 
 // A label that acts on a click, like the banners and offers that open the maker's pages. A link
-// shows the hand pointer and is a link that can be pressed to assistive technology; a plain one
-// looks and reads as static text.
+// shows the hand pointer, is a link that can be pressed to assistive technology, and is reached
+// with Tab and pressed with Enter or Space; a plain one looks and reads as static text.
 class ClickableLabel : public QLabel
 {
     Q_OBJECT
@@ -27,6 +27,13 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    // A link takes the focus as a control, not as text with a caret to select with.
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
+    // A link draws its text as a plain label does, and the style's focus frame when it has the
+    // focus.
+    void paintEvent(QPaintEvent *event) override;
 
 private:
     Kind m_kind;

@@ -10,6 +10,8 @@
 #include <QPainterPath>
 #include <QPalette>
 #include <QStyle>
+#include <QStyleOptionFocusRect>
+#include <QStylePainter>
 #include <QWidget>
 
 namespace Look {
@@ -67,6 +69,15 @@ void growToFit(QWidget *widget, bool keepCentre)
         return;
     const int left = keepCentre ? place.center().x() - needed / 2 : place.left();
     widget->setGeometry(left, place.top(), needed, place.height());
+}
+
+void paintFocusFrame(QWidget *widget)
+{
+    QStylePainter painter(widget);
+    QStyleOptionFocusRect frame;
+    frame.initFrom(widget);
+    frame.backgroundColor = widget->palette().color(widget->backgroundRole());
+    painter.drawPrimitive(QStyle::PE_FrameFocusRect, frame);
 }
 
 void setBackground(QWidget *widget, const QColor &color)

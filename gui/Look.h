@@ -27,6 +27,10 @@ QPixmap heart(int side);
 // all of its text, keeping its left edge, or its centre when `keepCentre` is set.
 void growToFit(QWidget *widget, bool keepCentre = false);
 
+// Draws the style's focus frame around the whole of a control that draws none of its own; the
+// style shows it once the keyboard has moved the focus.
+void paintFocusFrame(QWidget *widget);
+
 void setBackground(QWidget *widget, const QColor &color);
 void setTextColor(QWidget *widget, const QColor &color);
 

@@ -30,6 +30,9 @@ public:
     // Closes the window; its unload step runs and the window is destroyed.
     void unload();
 
+    // Back has shown the window again, with the entries it kept.
+    virtual void shownAgain() { }
+
     QMdiSubWindow *subWindow() const;
 
 signals:

@@ -130,6 +130,8 @@ frmAbout::frmAbout(QWidget *parent)
     ok->setDefault(true);
     ok->setGeometry(Twips::rect(5280, 3300, 1290, 405));
     connect(ok, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
+    // The window opens with the focus on OK, before the links that Tab reaches after it.
+    ok->setFocus(Qt::OtherFocusReason);
 }
 
 void frmAbout::cmdOK_Click()

@@ -3,6 +3,7 @@
 #include "NameField.h"
 #include "gui/Banners.h"
 #include "gui/ClickableLabel.h"
+#include "gui/EnterKey.h"
 #include "gui/Look.h"
 #include "gui/Platform.h"
 #include "gui/QtText.h"
@@ -11,8 +12,10 @@
 #include "readings/windows/ReadingState.h"
 #include "zodiac/DateText.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 
@@ -61,6 +64,7 @@ BirthDataWindow::BirthDataWindow(kesto::Reading reading, const WindowLook &look)
     cmdExit->setAccessibleName(QString(cmdExit->text()).remove(QLatin1Char('&')));
     cmdExit->setFont(Look::verdana(8.25, true));
     connect(cmdExit, &QPushButton::clicked, this, &BirthDataWindow::cmdExit_Click);
+    chainLinksAfterExit();
 
     setMenuBarActions(WindowMenus::build(
         this,
@@ -320,6 +324,17 @@ void BirthDataWindow::buildTwoPeopleLayout(const WindowLook &look)
     setTabOrder(cmdNext, cmdExit);
 }
 
+void BirthDataWindow::chainLinksAfterExit()
+{
+    QWidget *previous = cmdExit;
+    for (const char *name : {"Label61", "Label2", "lblFullBrand", "lblCobrand"}) {
+        if (auto *link = findChild<ClickableLabel *>(QLatin1String(name))) {
+            setTabOrder(previous, link);
+            previous = link;
+        }
+    }
+}
+
 void BirthDataWindow::Form_Load()
 {
     fillLists(cboDate, cboMonth, cboYear);
@@ -452,4 +467,21 @@ QPixmap BirthDataWindow::signPicture(kesto::ZodiacSign) const
 void BirthDataWindow::cmdExit_Click()
 {
     unload();
+}
+
+void BirthDataWindow::shownAgain()
+{
+    cmdNext->setFocus(Qt::OtherFocusReason);
+}
+
+void BirthDataWindow::keyPressEvent(QKeyEvent *event)
+{
+    QWidget *focus = QApplication::focusWidget();
+    const bool entry = qobject_cast<NameField *>(focus) || qobject_cast<QComboBox *>(focus);
+    if (EnterKey::pressed(event) && entry && isAncestorOf(focus)) {
+        event->accept();
+        cmdNext_Click();
+        return;
+    }
+    ReadingWindow::keyPressEvent(event); // the main window presses a focused button
 }

@@ -35,6 +35,9 @@ public:
     void cmdNext_Click();
     void cmdExit_Click();
 
+    // Back from the result leaves the focus on Next, ready to run the reading again.
+    void shownAgain() override;
+
 signals:
     // Next found the entries complete and the reading has stored the sign it found.
     void accepted(const BirthData &data, const QPixmap &signPicture);
@@ -62,6 +65,9 @@ protected:
     // The picture of the sign from the window's own list; the table readings show none.
     virtual QPixmap signPicture(kesto::ZodiacSign sign) const;
 
+    // Enter in a name field or a list does what Next does.
+    void keyPressEvent(QKeyEvent *event) override;
+
     // The sun-sign windows' three name fields, or the table windows' one; a window for two
     // people has one for each, the partner's list of the date too.
     NameField *txtFirstName = nullptr;
@@ -88,6 +94,8 @@ private:
     void fillLists(QComboBox *day, QComboBox *month, QComboBox *year);
     bool validateDate(QComboBox *day, QComboBox *month, bool partner);
     void buildBrandStrip(QWidget *strip, int widthTwips, int heightTwips);
+    // After the window's own controls, Tab reaches the links, from the top down.
+    void chainLinksAfterExit();
     NameField *nameField(const QString &name, const QString &accessibleName, QWidget *parent);
     QComboBox *list(const QString &name, const QString &accessibleName, QWidget *parent);
     void refuse(QWidget *focus, std::string_view message);

@@ -3,14 +3,21 @@
 #include "gui/Platform.h"
 #include "gui/QtText.h"
 
+#include <QAction>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QDropEvent>
+#include <QGuiApplication>
 #include <QKeyEvent>
+#include <QMenu>
+#include <QMimeData>
 
 NameField::NameField(kesto::Reading reading, QWidget *parent)
     : QLineEdit(parent)
     , m_reading(reading)
 {
-    // Typed keys are filtered before they land; a paste, a drop or assistive technology setting
-    // the text can still bring in more.
+    // Typed keys, pastes and drops are cleaned before they land; assistive technology setting the
+    // text, or the X11 selection pasted with the middle button, can still bring in more.
     connect(this, &QLineEdit::textChanged, this, &NameField::cleanEditedText);
 }
 
@@ -95,8 +102,45 @@ QList<int> NameField::typedCharacters(const QKeyEvent *event)
     return codes;
 }
 
+bool NameField::runEditingCommand(const QKeyEvent *event)
+{
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    const auto is = [&](Qt::KeyboardModifiers wanted, int key) {
+        return modifiers == wanted && event->key() == key;
+    };
+    const Qt::KeyboardModifiers ctrl = Qt::ControlModifier;
+    const Qt::KeyboardModifiers shift = Qt::ShiftModifier;
+    if (is(ctrl, Qt::Key_V) || is(shift, Qt::Key_Insert))
+        pasteCleaned();
+    else if (is(ctrl, Qt::Key_A))
+        selectAll();
+    else if (is(ctrl, Qt::Key_C) || is(ctrl, Qt::Key_Insert))
+        copy();
+    else if (is(ctrl, Qt::Key_X) || is(shift, Qt::Key_Delete))
+        cut();
+    else if (is(ctrl, Qt::Key_Z))
+        undo();
+    else if (is(ctrl | shift, Qt::Key_Z) || is(ctrl, Qt::Key_Y))
+        redo();
+    else if (is(ctrl, Qt::Key_Backspace)) {
+        // The word before the cursor, or the selection.
+        if (!hasSelectedText())
+            cursorWordBackward(true);
+        if (hasSelectedText())
+            del();
+    } else {
+        return false;
+    }
+    return true;
+}
+
 void NameField::keyPressEvent(QKeyEvent *event)
 {
+    // Editing commands are not characters typed into a name.
+    if (runEditingCommand(event)) {
+        event->accept();
+        return;
+    }
     const QList<int> codes = typedCharacters(event);
     // Keys that type no character (arrows, Home, Delete, Tab) move and edit as usual.
     if (codes.isEmpty()) {
@@ -124,25 +168,94 @@ void NameField::keyPressEvent(QKeyEvent *event)
         refuse();
 }
 
-void NameField::cleanEditedText(const QString &text)
+NameField::Cleaned NameField::clean(const QString &text)
 {
-    QString cleaned;
-    cleaned.reserve(text.size());
-    bool refused = false;
+    Cleaned cleaned;
+    cleaned.text.reserve(text.size());
     for (QChar c : text) {
         const kesto::KeyVerdict verdict = kesto::FilterNameKey(c.unicode());
         // Enter and Backspace are keys, not text: in a name they are dropped too.
         if (verdict.refused || verdict.key == 13 || verdict.key == 8)
-            refused = true;
+            cleaned.dropped = true;
         else
-            cleaned.append(QChar(verdict.key));
+            cleaned.text.append(QChar(verdict.key));
     }
-    if (cleaned == text)
+    return cleaned;
+}
+
+void NameField::pasteCleaned()
+{
+    const Cleaned cleaned = clean(QGuiApplication::clipboard()->text());
+    // Nothing left to paste leaves the field, and its selection, as they were.
+    if (!cleaned.text.isEmpty()) {
+        partUndoSteps();
+        insert(cleaned.text);
+        partUndoSteps();
+    }
+    if (cleaned.dropped)
+        refuse();
+}
+
+void NameField::partUndoSteps()
+{
+    // The cursor stepping away and back parts the steps, as in a field's own paste; replacing a
+    // selection parts them anyway.
+    if (hasSelectedText() || text().isEmpty())
         return;
-    const int cursor = cursorPosition() - int(text.size() - cleaned.size());
-    setText(cleaned);
-    setCursorPosition(std::clamp(cursor, 0, int(cleaned.size())));
-    if (refused)
+    const int at = cursorPosition();
+    setCursorPosition(at > 0 ? at - 1 : at + 1);
+    setCursorPosition(at);
+}
+
+void NameField::contextMenuEvent(QContextMenuEvent *event)
+{
+    QMenu *menu = createStandardContextMenu();
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    // The menu's Paste goes through the same cleaning as the keys'. It is known by its caption,
+    // translated as the field's own menu translates it.
+    for (QAction *entry : menu->actions()) {
+        if (entry->text().section(QLatin1Char('\t'), 0, 0) == QLineEdit::tr("&Paste")) {
+            entry->disconnect(this);
+            connect(entry, &QAction::triggered, this, &NameField::pasteCleaned);
+        }
+    }
+    menu->popup(event->globalPos());
+}
+
+void NameField::dropEvent(QDropEvent *event)
+{
+    if (!event->mimeData()->hasText()) {
+        QLineEdit::dropEvent(event);
+        return;
+    }
+    const Cleaned cleaned = clean(event->mimeData()->text());
+    if (cleaned.text.isEmpty()) {
+        event->ignore();
+    } else {
+        QMimeData mime;
+        mime.setText(cleaned.text);
+        QDropEvent kept(event->position(), event->possibleActions(), &mime, event->buttons(),
+                        event->modifiers(), event->type());
+        kept.setDropAction(event->dropAction());
+        partUndoSteps();
+        QLineEdit::dropEvent(&kept);
+        event->setDropAction(kept.dropAction());
+        event->setAccepted(kept.isAccepted());
+    }
+    // Told once the drop is over: a message box must not hold the dragging program up.
+    if (cleaned.dropped)
+        QMetaObject::invokeMethod(this, &NameField::refuse, Qt::QueuedConnection);
+}
+
+void NameField::cleanEditedText(const QString &text)
+{
+    const Cleaned cleaned = clean(text);
+    if (cleaned.text == text)
+        return;
+    const int cursor = cursorPosition() - int(text.size() - cleaned.text.size());
+    setText(cleaned.text);
+    setCursorPosition(std::clamp(cursor, 0, int(cleaned.text.size())));
+    if (cleaned.dropped)
         refuse();
 }
 

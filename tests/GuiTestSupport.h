@@ -212,6 +212,13 @@ inline ReadingWindow *readFor(frmMDI &mdi, int button, const QString &name, int 
     return pressNext(mdi, input);
 }
 
+// The name of the control with the focus, if it is shown.
+inline QString focusedName()
+{
+    QWidget *focus = QApplication::focusWidget();
+    return focus && focus->isVisible() ? focus->objectName() : QStringLiteral("(nothing)");
+}
+
 inline QString labelText(QWidget *window, const char *name)
 {
     auto *label = child<QLabel>(window, QLatin1String(name));

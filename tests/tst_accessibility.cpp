@@ -5,6 +5,7 @@
 
 #include <QAbstractButton>
 #include <QAccessible>
+#include <QClipboard>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
@@ -12,6 +13,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSignalSpy>
+#include <QTabWidget>
 
 using namespace GuiTest;
 
@@ -101,13 +103,16 @@ private slots:
     void resultValuesReadAsShown();
     void inputFieldsTiedToTheirLabels_data();
     void inputFieldsTiedToTheirLabels();
+    void tabFollowsTheScreen_data();
+    void tabFollowsTheScreen();
     void noAccessKeyTwice_data();
     void noAccessKeyTwice();
-    void accessKeysActInTheirWindow_data();
-    void accessKeysActInTheirWindow();
+    void keysActInTheirWindow_data();
+    void keysActInTheirWindow();
     void keyTextGoesThroughTheFilter_data();
     void keyTextGoesThroughTheFilter();
-    void editingKeysKeepWorking();
+    void editingCommands_data();
+    void editingCommands();
     void bottomStripOnEveryScreen_data();
     void bottomStripOnEveryScreen();
     void bannerClicks_data();
@@ -181,6 +186,10 @@ void tst_Accessibility::resultValuesReadAsShown()
         if (qobject_cast<QLabel *>(heading))
             QVERIFY2(labelledBy(heading).contains(value), qPrintable(tag + "labels nothing"));
         QVERIFY2(value->focusPolicy() & Qt::TabFocus, qPrintable(tag + "not reached by Tab"));
+        // A value is no field to type in: no text caret shows in it.
+        if (auto *label = qobject_cast<QLabel *>(value))
+            QVERIFY2(!(label->textInteractionFlags() & Qt::TextSelectableByKeyboard),
+                     qPrintable(tag + "shows a caret"));
     }
     // What a screen reader says of the first value: its heading, then the sign.
     QWidget *signValue = child(result, pairs.first().section(QLatin1Char('='), 1, 1));
@@ -224,6 +233,72 @@ void tst_Accessibility::inputFieldsTiedToTheirLabels()
     QCOMPARE(parts, (QStringList {day, "Month", "Year"}));
 }
 
+void tst_Accessibility::tabFollowsTheScreen_data()
+{
+    QTest::addColumn<int>("button"); // -1: the main window alone
+    QTest::addColumn<bool>("result");
+    QTest::addColumn<QStringList>("order"); // from the control the window opens with
+
+    const QStringList links = {"Label61", "lblFullBrand", "lblCobrand"};
+    const QStringList values = {"lblSunSign",
+                                "lblSunSignElement",
+                                "lblSunSignBirthStone",
+                                "lblSunSignNumber",
+                                "lblSunSignDay",
+                                "lblSunSignCompatibility",
+                                "txtSunSignPositiveTraits",
+                                "txtSunSignNegativeTraits"};
+    // The strip reads Love, Sexual, Romance, Zodiac; the links come after each window's own
+    // controls, the covered offer of a result window is passed over.
+    // Love Match, which has no button, is reached by its caption on the welcome panel.
+    QTest::newRow("main") << -1 << false
+                          << QStringList {
+                                 "cmdSelectOption_0", "cmdSelectOption_2", "cmdSelectOption_1",
+                                 "cmdSelectOption_3", "lblCaption_7",      "cmdMDIDonate",
+                                 "cmdMdiExit",        "lblVelmoraBanner",  "Label7",
+                                 "cmdSelectOption_0"};
+    QTest::newRow("love input") << int(Love) << false
+                                << QStringList {"txtFirstName", "txtMiddleName", "txtLastName",
+                                                "cboMonth",     "cboDate",       "cboYear",
+                                                "cmdNext",      "cmdExit",       "Label61",
+                                                "Label2",       "lblFullBrand",  "lblCobrand"};
+    QTest::newRow("sexual input") << int(Sexual) << false
+                                  << QStringList {"txtName", "cboDate", "cboMonth",
+                                                  "cboYear", "cmdNext", "cmdExit"}
+            + links;
+    QTest::newRow("romance result") << int(Romance) << true
+                                    << QStringList {"qt_tabwidget_tabbar"} + values
+            + QStringList {"cmdBack", "Label61", "lblCobrand"};
+    QTest::newRow("zodiac result")
+        << int(Zodiac) << true << QStringList {"lblLoveSign", "lblSignDesc", "cmdBack",
+                                               "cmdExit",     "Label61",     "lblCobrand"};
+}
+
+// Tab goes through a window in the order it reads; each window opens with the focus on its first
+// control.
+void tst_Accessibility::tabFollowsTheScreen()
+{
+    QFETCH(int, button);
+    QFETCH(bool, result);
+    QFETCH(QStringList, order);
+    frmMDI &mdi = m_desk.mdi();
+    mdi.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&mdi));
+    if (button >= 0) {
+        ReadingWindow *shown = openReading(mdi, button);
+        QVERIFY(shown && fillForm(shown, QStringLiteral("Ann Lee"), 3, 5));
+        if (result)
+            QVERIFY(pressNext(mdi, shown));
+    }
+    QStringList passed;
+    for (int i = 0; i < order.size(); ++i) {
+        if (i > 0)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        passed << focusedName();
+    }
+    QCOMPARE(passed, order);
+}
+
 void tst_Accessibility::noAccessKeyTwice_data()
 {
     QTest::addColumn<int>("button"); // -1: the main window alone
@@ -254,50 +329,74 @@ void tst_Accessibility::noAccessKeyTwice()
         QVERIFY2(keys.count(key) == 1, qPrintable(key + QStringLiteral(" in ") + keys.join(' ')));
 }
 
-void tst_Accessibility::accessKeysActInTheirWindow_data()
+void tst_Accessibility::keysActInTheirWindow_data()
 {
     QTest::addColumn<int>("button"); // -1: the main window alone
     QTest::addColumn<bool>("result");
-    QTest::addColumn<int>("key");
+    QTest::addColumn<QString>("focus"); // the control with the focus; empty: the window itself
+    QTest::addColumn<QString>("key");
     QTest::addColumn<QString>("outcome");
 
     // clang-format off
-    QTest::newRow("main Alt+E")            << -1           << false << int(Qt::Key_E) << "main closed";
-    QTest::newRow("main Alt+D")            << -1           << false << int(Qt::Key_D) << "page donate";
-    QTest::newRow("main Alt+O")            << -1           << false << int(Qt::Key_O) << "page fully-branded";
-    QTest::newRow("main Alt+F")            << -1           << false << int(Qt::Key_F) << "menu mnuFile";
-    QTest::newRow("main Alt+H")            << -1           << false << int(Qt::Key_H) << "menu mnuHelp";
-    QTest::newRow("love input Alt+X")      << int(Love)    << false << int(Qt::Key_X) << "welcome";
-    QTest::newRow("romance input Alt+X")   << int(Romance) << false << int(Qt::Key_X) << "welcome";
-    QTest::newRow("sexual input Alt+E")    << int(Sexual)  << false << int(Qt::Key_E) << "welcome";
-    QTest::newRow("sexual input Alt+S")    << int(Sexual)  << false << int(Qt::Key_S) << "shows frmSexualAstrologyDisplay";
-    QTest::newRow("zodiac input Alt+E")    << int(Zodiac)  << false << int(Qt::Key_E) << "welcome";
-    QTest::newRow("zodiac input Alt+L")    << int(Zodiac)  << false << int(Qt::Key_L) << "shows frmZodiacLoveSignDisplay";
-    QTest::newRow("zodiac input Alt+D")    << int(Zodiac)  << false << int(Qt::Key_D) << "page donate";
-    QTest::newRow("love result Alt+B")     << int(Love)    << true  << int(Qt::Key_B) << "shows frmLoveAstrologyMain";
-    QTest::newRow("romance result Alt+B")  << int(Romance) << true  << int(Qt::Key_B) << "shows frmRomanceAstrologyMain";
-    QTest::newRow("romance result Alt+F")  << int(Romance) << true  << int(Qt::Key_F) << "menu mnuFile";
-    QTest::newRow("sexual result Alt+B")   << int(Sexual)  << true  << int(Qt::Key_B) << "shows frmSexualAstrologyMain";
-    QTest::newRow("sexual result Alt+E")   << int(Sexual)  << true  << int(Qt::Key_E) << "welcome";
-    QTest::newRow("zodiac result Alt+B")   << int(Zodiac)  << true  << int(Qt::Key_B) << "shows frmZodiacLoveSignMain";
-    QTest::newRow("zodiac result Alt+E")   << int(Zodiac)  << true  << int(Qt::Key_E) << "welcome";
-    QTest::newRow("zodiac result Alt+O")   << int(Zodiac)  << true  << int(Qt::Key_O) << "page fully-branded";
+    QTest::newRow("main Alt+E")            << -1           << false << "" << "Alt+E" << "main closed";
+    QTest::newRow("main Alt+D")            << -1           << false << "" << "Alt+D" << "page donate";
+    QTest::newRow("main Alt+O")            << -1           << false << "" << "Alt+O" << "page fully-branded";
+    QTest::newRow("main Alt+F")            << -1           << false << "" << "Alt+F" << "menu mnuFile";
+    QTest::newRow("main Alt+H")            << -1           << false << "" << "Alt+H" << "menu mnuHelp";
+    QTest::newRow("love input Alt+X")      << int(Love)    << false << "" << "Alt+X" << "welcome";
+    QTest::newRow("romance input Alt+X")   << int(Romance) << false << "" << "Alt+X" << "welcome";
+    QTest::newRow("sexual input Alt+E")    << int(Sexual)  << false << "" << "Alt+E" << "welcome";
+    QTest::newRow("sexual input Alt+S")    << int(Sexual)  << false << "" << "Alt+S" << "shows frmSexualAstrologyDisplay";
+    QTest::newRow("zodiac input Alt+E")    << int(Zodiac)  << false << "" << "Alt+E" << "welcome";
+    QTest::newRow("zodiac input Alt+L")    << int(Zodiac)  << false << "" << "Alt+L" << "shows frmZodiacLoveSignDisplay";
+    QTest::newRow("zodiac input Alt+D")    << int(Zodiac)  << false << "" << "Alt+D" << "page donate";
+    QTest::newRow("love result Alt+B")     << int(Love)    << true  << "" << "Alt+B" << "shows frmLoveAstrologyMain";
+    QTest::newRow("romance result Alt+B")  << int(Romance) << true  << "" << "Alt+B" << "shows frmRomanceAstrologyMain";
+    QTest::newRow("romance result Alt+F")  << int(Romance) << true  << "" << "Alt+F" << "menu mnuFile";
+    QTest::newRow("sexual result Alt+B")   << int(Sexual)  << true  << "" << "Alt+B" << "shows frmSexualAstrologyMain";
+    QTest::newRow("sexual result Alt+E")   << int(Sexual)  << true  << "" << "Alt+E" << "welcome";
+    QTest::newRow("zodiac result Alt+B")   << int(Zodiac)  << true  << "" << "Alt+B" << "shows frmZodiacLoveSignMain";
+    QTest::newRow("zodiac result Alt+E")   << int(Zodiac)  << true  << "" << "Alt+E" << "welcome";
+    QTest::newRow("zodiac result Alt+O")   << int(Zodiac)  << true  << "" << "Alt+O" << "page fully-branded";
+    // Enter presses the focused button or link, Space a link; in a name field or a list of an
+    // input window Enter is Next.
+    QTest::newRow("main Sexual button Enter") << -1         << false << "cmdSelectOption_2" << "Return"  << "shows frmSexualAstrologyMain";
+    QTest::newRow("main Exit Enter")          << -1         << false << "cmdMdiExit"        << "Return"  << "main closed";
+    QTest::newRow("main offer Space")         << -1         << false << "Label7"            << "Space"   << "page fully-branded";
+    QTest::newRow("love last name Enter")     << int(Love)    << false << "txtLastName"     << "Return"  << "shows frmLoveAstrologyDisplay";
+    QTest::newRow("romance month Enter")      << int(Romance) << false << "cboMonth"        << "Num+Enter" << "shows frmRomanceAstrologyDisplay";
+    QTest::newRow("zodiac name Enter")        << int(Zodiac)  << false << "txtName"         << "Return"  << "shows frmZodiacLoveSignDisplay";
+    QTest::newRow("sexual Next Enter")        << int(Sexual)  << false << "cmdNext"         << "Return"  << "shows frmSexualAstrologyDisplay";
+    QTest::newRow("romance Exit Enter")       << int(Romance) << false << "cmdExit"         << "Return"  << "welcome";
+    QTest::newRow("love co-brand Enter")      << int(Love)    << false << "lblCobrand"      << "Return"  << "page co-brand";
+    QTest::newRow("love result Back Enter")   << int(Love)    << true  << "cmdBack"         << "Return"  << "shows frmLoveAstrologyMain";
+    QTest::newRow("zodiac result Exit Enter") << int(Zodiac)  << true  << "cmdExit"         << "Return"  << "welcome";
+    QTest::newRow("sexual result banner Enter") << int(Sexual) << true << "Label61"         << "Return"  << "page home-page";
+    QTest::newRow("romance result co-brand Space") << int(Romance) << true << "lblCobrand"  << "Space"   << "page co-brand";
+    // The keys of tabs switch the result's two tabs from wherever the focus is in it.
+    QTest::newRow("love result Ctrl+Tab")     << int(Love)    << true  << "lblSunSignNumber" << "Ctrl+Tab"    << "tab 1";
+    QTest::newRow("love result Ctrl+PgDown")  << int(Love)    << true  << "txtSunSignPositiveTraits" << "Ctrl+PgDown" << "tab 1";
+    QTest::newRow("romance result Ctrl+Shift+Tab") << int(Romance) << true << "qt_tabwidget_tabbar" << "Ctrl+Shift+Backtab" << "tab 1";
+    QTest::newRow("romance result Ctrl+PgUp") << int(Romance) << true  << "lblSunSign"       << "Ctrl+PgUp"   << "tab 1";
     // clang-format on
 }
 
 // One press of an access key, through Qt's own shortcut handling, acts on the control of the
-// window it was pressed in; only the main window's own Exit ends the program.
-void tst_Accessibility::accessKeysActInTheirWindow()
+// window it was pressed in, and Enter on the focused control; only the main window's own Exit
+// ends the program.
+void tst_Accessibility::keysActInTheirWindow()
 {
     QFETCH(int, button);
     QFETCH(bool, result);
-    QFETCH(int, key);
+    QFETCH(QString, focus);
+    QFETCH(QString, key);
     QFETCH(QString, outcome);
 
     frmMDI &mdi = m_desk.mdi();
     QWidget *target = &mdi;
+    ReadingWindow *shown = nullptr;
     if (button >= 0) {
-        ReadingWindow *shown = openReading(mdi, button);
+        shown = openReading(mdi, button);
         QVERIFY(shown && fillForm(shown, QStringLiteral("Ann Lee"), 3, 5));
         if (result)
             shown = pressNext(mdi, shown);
@@ -309,7 +408,14 @@ void tst_Accessibility::accessKeysActInTheirWindow()
     QSignalSpy mainExit(child<QPushButton>(&mdi, "cmdMdiExit"), &QPushButton::clicked);
     m_desk.platform().clear();
 
-    QTest::keyClick(target, Qt::Key(key), Qt::AltModifier);
+    if (!focus.isEmpty()) {
+        target = child(target, focus);
+        QVERIFY(target);
+        target->setFocus();
+        QTRY_COMPARE(QApplication::focusWidget(), target);
+    }
+    const QKeyCombination pressed = QKeySequence(key)[0];
+    QTest::keyClick(target, pressed.key(), pressed.keyboardModifiers());
 
     const QString kind = outcome.section(QLatin1Char(' '), 0, 0);
     const QString what = outcome.section(QLatin1Char(' '), 1);
@@ -326,6 +432,10 @@ void tst_Accessibility::accessKeysActInTheirWindow()
     } else if (kind == QLatin1String("welcome")) {
         QTRY_VERIFY(mdi.isWelcomePanelVisible());
         QCOMPARE(visibleSubWindows(mdi), QStringList());
+        QTRY_COMPARE(focusedName(), QStringLiteral("cmdSelectOption_%1").arg(button));
+    } else if (kind == QLatin1String("tab")) {
+        QCOMPARE(child<QTabWidget>(shown, "SSTab1")->currentIndex(), what.toInt());
+        QVERIFY(shown->isAncestorOf(QApplication::focusWidget()));
     } else {
         QTRY_COMPARE(visibleSubWindows(mdi), QStringList {what});
     }
@@ -355,14 +465,13 @@ void tst_Accessibility::keyTextGoesThroughTheFilter_data()
         QString text;
     } controls[] = {
         {"Escape", Qt::Key_Escape, 0, "\x1b"},
-        {"Ctrl+A", Qt::Key_A, ctrl, "a"},
+        {"Ctrl+B", Qt::Key_B, ctrl, "\x02"},
         {"Ctrl+[", Qt::Key_BracketLeft, ctrl, "\x1b"},
         {"Ctrl+2", Qt::Key_2, ctrl, QString(QChar(0))},
         {"Ctrl+\\", Qt::Key_Backslash, ctrl, "\x1c"},
         {"Ctrl+]", Qt::Key_BracketRight, ctrl, "\x1d"},
         {"Ctrl+6", Qt::Key_6, ctrl, "\x1e"},
         {"Ctrl+-", Qt::Key_Minus, ctrl, "\x1f"},
-        {"Ctrl+Backspace", Qt::Key_Backspace, ctrl, "\x7f"},
         {"Ctrl+Enter", Qt::Key_Return, ctrl, "\n"},
         {"Ctrl+J", Qt::Key_J, ctrl, "\n"},
         {"text ESC", none, 0, "\x1b"},
@@ -410,24 +519,42 @@ void tst_Accessibility::keyTextGoesThroughTheFilter()
     QCOMPARE(m_desk.platform().messages, refused ? QStringList {message} : QStringList());
 }
 
-// Keys that move or delete, Enter and Backspace do their work without a message.
-void tst_Accessibility::editingKeysKeepWorking()
+void tst_Accessibility::editingCommands_data()
 {
-    for (int button : {int(Love), int(Zodiac)}) {
-        QLineEdit *field = nameField(button);
-        QVERIFY(field);
-        QTest::keyClicks(field, QStringLiteral("abc"));
-        QTest::keyClick(field, Qt::Key_Backspace); // AB
-        QTest::keyClick(field, Qt::Key_Home);
-        QTest::keyClick(field, Qt::Key_Delete); // B
-        QTest::keyClick(field, Qt::Key_Right);
-        QTest::keyClick(field, Qt::Key_Left);
-        QTest::keyClick(field, Qt::Key_D); // DB
-        QTest::keyClick(field, Qt::Key_Return);
-        QTest::keyClick(field, Qt::Key_H, Qt::ControlModifier); // Backspace by its control code
-        QCOMPARE(field->text(), QStringLiteral("B"));
-        QCOMPARE(m_desk.platform().messages, QStringList());
-    }
+    QTest::addColumn<int>("button");
+    QTest::addColumn<QString>("keys"); // pressed after "ab cd" was typed
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<QString>("clipboard"); // what it holds after; empty: not looked at
+    // clang-format off
+    QTest::newRow("select all, then a letter")   << int(Love)   << "Ctrl+A, X"                          << "X"          << "";
+    QTest::newRow("cut")                         << int(Zodiac) << "Ctrl+A, Ctrl+X"                     << ""           << "AB CD";
+    QTest::newRow("copy and paste")              << int(Love)   << "Ctrl+A, Ctrl+C, End, Ctrl+V"        << "AB CDAB CD" << "AB CD";
+    QTest::newRow("delete the word before")      << int(Zodiac) << "Ctrl+Backspace"                     << "AB "        << "";
+    QTest::newRow("undo")                        << int(Love)   << "Ctrl+Backspace, Ctrl+Z"             << "AB CD"      << "";
+    QTest::newRow("redo with Ctrl+Shift+Z")      << int(Zodiac) << "Ctrl+Backspace, Ctrl+Z, Ctrl+Shift+Z" << "AB "      << "";
+    QTest::newRow("redo with Ctrl+Y")            << int(Love)   << "Ctrl+Backspace, Ctrl+Z, Ctrl+Y"     << "AB "        << "";
+    QTest::newRow("move and delete")             << int(Zodiac) << "Home, Del, Right, Backspace"        << " CD"        << "";
+    QTest::newRow("Backspace by its control code") << int(Love) << "Ctrl+H"                             << "AB C"       << "";
+    // clang-format on
+}
+
+// The editing commands of a text field and the keys that move or delete do their work in a name
+// field, without a message.
+void tst_Accessibility::editingCommands()
+{
+    QFETCH(int, button);
+    QFETCH(QString, keys);
+    QFETCH(QString, shown);
+    QFETCH(QString, clipboard);
+    QLineEdit *field = nameField(button);
+    QVERIFY(field);
+    QTest::keyClicks(field, QStringLiteral("ab cd"));
+    QApplication::clipboard()->clear();
+    QTest::keySequence(field, QKeySequence(keys));
+    QCOMPARE(field->text(), shown);
+    if (!clipboard.isEmpty())
+        QCOMPARE(QApplication::clipboard()->text(), clipboard);
+    QCOMPARE(m_desk.platform().messages, QStringList());
 }
 
 void tst_Accessibility::bottomStripOnEveryScreen_data()
@@ -477,21 +604,36 @@ void tst_Accessibility::bottomStripOnEveryScreen()
     QVERIFY(panel->height() > 0);
     QVERIFY(panel->rect().contains(child(&mdi, "cmdMDIDonate")->geometry()));
 
-    // The tallest result window, scrolled to its foot, shows its Exit button.
-    ReadingWindow *result = readFor(mdi, Sexual, QStringLiteral("Ann"), 3, 5);
+    // The tallest result window opens at its top; a control that takes the focus, however far
+    // down, scrolls into sight, and so does one back at the top. Back, then Next from the
+    // scrolled window opens the new result at its top again.
+    mdi.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&mdi));
+    ReadingWindow *result = readFor(mdi, Love, QStringLiteral("Ann Lee"), 3, 5);
     QVERIFY(result);
     QCOMPARE(inWindow("PicCoBrand").bottom(), mdi.rect().bottom());
     QMdiArea *area = mdi.mdiArea();
     QCoreApplication::processEvents(); // the layout gives the area the welcome panel's room
     QScrollBar *vertical = area->verticalScrollBar();
     QCOMPARE(vertical->maximum() > 0, result->subWindow()->height() > area->viewport()->height());
-    vertical->setValue(vertical->maximum());
-    QWidget *exitButton = child(result, "cmdExit");
-    const QRect exitInArea(exitButton->mapTo(area->viewport(), QPoint()), exitButton->size());
-    QVERIFY2(area->viewport()->rect().contains(exitInArea),
-             qPrintable(QStringLiteral("Exit at %1, room %2")
-                            .arg(exitInArea.bottom())
-                            .arg(area->viewport()->height())));
+    QCOMPARE(result->subWindow()->y(), 0);
+    QCOMPARE(vertical->value(), vertical->minimum());
+    for (const char *name : {"cmdBack", "qt_tabwidget_tabbar", "cmdBack"}) {
+        QWidget *control = child(result, QLatin1String(name));
+        control->setFocus();
+        QTRY_COMPARE(QApplication::focusWidget(), control);
+        const QRect inArea(control->mapTo(area->viewport(), QPoint()), control->size());
+        QVERIFY2(area->viewport()->rect().contains(inArea),
+                 qPrintable(QStringLiteral("%1 at %2, room %3")
+                                .arg(QLatin1String(name))
+                                .arg(inArea.bottom())
+                                .arg(area->viewport()->height())));
+    }
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    result = pressNext(mdi, shownReading(mdi));
+    QVERIFY(result);
+    QCOMPARE(result->subWindow()->y(), 0);
+    QCOMPARE(vertical->value(), vertical->minimum());
     mdi.CloseReadingWindows();
     flushDeletes();
 }

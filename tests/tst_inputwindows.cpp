@@ -8,6 +8,8 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMimeData>
 #include <QPushButton>
 
 using namespace GuiTest;
@@ -23,8 +25,6 @@ private slots:
 
     void freshWindow_data();
     void freshWindow();
-    void tabOrder_data();
-    void tabOrder();
     void keyFilter_data();
     void keyFilter();
     void textFromOutsideIsCleaned_data();
@@ -134,32 +134,6 @@ void tst_InputWindows::freshWindow()
         QVERIFY2(!list->isEditable(), qPrintable(list->objectName())); // pick-only lists
 }
 
-void tst_InputWindows::tabOrder_data()
-{
-    QTest::addColumn<int>("reading");
-    QTest::addColumn<QStringList>("order");
-    QTest::newRow("love") << 0 << QStringList {"txtFirstName", "txtMiddleName", "txtLastName",
-                                               "cboMonth",     "cboDate",       "cboYear",
-                                               "cmdNext"};
-    QTest::newRow("sexual") << 2
-                            << QStringList {"txtName", "cboDate", "cboMonth", "cboYear", "cmdNext"};
-}
-
-void tst_InputWindows::tabOrder()
-{
-    QFETCH(int, reading);
-    QFETCH(QStringList, order);
-    BirthDataWindow *window = open(reading);
-    QVERIFY(window);
-    QWidget *first = child(window, order.first());
-    first->setFocus();
-    QTRY_COMPARE(QApplication::focusWidget(), first);
-    for (const QString &name : order.mid(1)) {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        QCOMPARE(QApplication::focusWidget()->objectName(), name);
-    }
-}
-
 void tst_InputWindows::keyFilter_data()
 {
     QTest::addColumn<int>("reading");
@@ -201,18 +175,27 @@ void tst_InputWindows::textFromOutsideIsCleaned_data()
     QTest::addColumn<QString>("field");
     QTest::addColumn<QString>("how");
     QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("shown");
+    QTest::addColumn<QString>("shown"); // after "ab" was typed
     QTest::addColumn<QStringList>("messages");
     const QStringList letters = {"Please Enter only Letters"};
+    const QStringList alphabet = {"Please Enter Only Alphabet"};
     // clang-format off
-    QTest::newRow("dirty paste") << 2 << "txtName" << "paste" << "mary-jane o'hara 2 \u00e9" << "MARYJANE OHARA  " << letters;
-    QTest::newRow("clean paste") << 2 << "txtName" << "paste" << "Ann Lee"                     << "ANN LEE"          << QStringList {};
+    QTest::newRow("dirty paste")         << 2 << "txtName"      << "paste"        << "mary-jane o'hara 2 \u00e9" << "ABMARYJANE OHARA  " << letters;
+    QTest::newRow("clean paste")         << 2 << "txtName"      << "paste"        << "Ann Lee"     << "ABANN LEE"  << QStringList {};
+    QTest::newRow("Ctrl+V")              << 3 << "txtName"      << "Ctrl+V"       << "mary-jane"   << "ABMARYJANE" << letters;
+    QTest::newRow("Shift+Insert")        << 0 << "txtFirstName" << "Shift+Insert" << "o'hara"      << "ABOHARA"    << alphabet;
+    QTest::newRow("menu")                << 2 << "txtName"      << "menu"         << "Lee 3"       << "ABLEE "     << letters;
+    QTest::newRow("menu, clean")         << 1 << "txtLastName"  << "menu"         << "Ann"         << "ABANN"      << QStringList {};
+    QTest::newRow("nothing left to paste") << 1 << "txtLastName" << "Ctrl+V"      << "42"          << "AB"         << alphabet;
+    QTest::newRow("drop")                << 2 << "txtName"      << "drop"         << "x-y"         << "ABXY"       << letters;
+    QTest::newRow("drop, nothing left")  << 0 << "txtFirstName" << "drop"         << "123"         << "AB"         << alphabet;
     // Assistive technology sets the whole text.
-    QTest::newRow("assistive technology") << 1 << "txtLastName" << "accessible" << "de la cruz!" << "DE LA CRUZ" << QStringList {"Please Enter Only Alphabet"};
+    QTest::newRow("assistive technology") << 1 << "txtLastName" << "accessible"   << "de la cruz!" << "DE LA CRUZAB" << alphabet;
     // clang-format on
 }
 
-// A paste or assistive technology can bring in any text; the field cleans it all the same.
+// A paste, a drop or assistive technology can bring in any text; the field cleans it as it
+// cleans typed keys, with one message, and Undo takes a paste or a drop back whole.
 void tst_InputWindows::textFromOutsideIsCleaned()
 {
     QFETCH(int, reading);
@@ -225,10 +208,41 @@ void tst_InputWindows::textFromOutsideIsCleaned()
     BirthDataWindow *window = open(reading);
     QVERIFY(window);
     auto *edit = child<QLineEdit>(window, field);
+    edit->setFocus();
+    QTest::keyClicks(edit, QStringLiteral("ab"));
+    QApplication::clipboard()->setText(text);
+    const bool undoable = how == QLatin1String("Ctrl+V") || how == QLatin1String("Shift+Insert")
+        || how == QLatin1String("menu") || how == QLatin1String("drop");
+    const QString typed = QStringLiteral("AB");
     if (how == QLatin1String("paste")) {
-        QApplication::clipboard()->setText(text);
-        edit->setFocus();
         edit->paste();
+    } else if (how == QLatin1String("Ctrl+V")) {
+        QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+    } else if (how == QLatin1String("Shift+Insert")) {
+        QTest::keyClick(edit, Qt::Key_Insert, Qt::ShiftModifier);
+    } else if (how == QLatin1String("menu")) {
+        QContextMenuEvent request(QContextMenuEvent::Keyboard, QPoint(2, 2),
+                                  edit->mapToGlobal(QPoint(2, 2)));
+        QApplication::sendEvent(edit, &request);
+        auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+        QVERIFY(menu);
+        QAction *paste = nullptr;
+        for (QAction *entry : menu->actions()) {
+            if (entry->text().startsWith(QLatin1String("&Paste")))
+                paste = entry;
+        }
+        QVERIFY(paste);
+        paste->trigger();
+        menu->close();
+    } else if (how == QLatin1String("drop")) {
+        QMimeData dragged;
+        dragged.setText(text);
+        const QPoint end(edit->width() - 2, edit->height() / 2);
+        QDragEnterEvent enter(end, Qt::CopyAction, &dragged, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(edit, &enter);
+        QDropEvent drop(end, Qt::CopyAction, &dragged, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(edit, &drop);
+        QCoreApplication::processEvents(); // the message comes once the drop is over
     } else {
         QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(edit);
         QVERIFY(accessible && accessible->editableTextInterface());
@@ -236,6 +250,10 @@ void tst_InputWindows::textFromOutsideIsCleaned()
     }
     QCOMPARE(edit->text(), shown);
     QCOMPARE(this->messages(), messages);
+    if (undoable && shown != typed) {
+        QTest::keyClick(edit, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(edit->text(), typed);
+    }
 }
 
 void tst_InputWindows::validation_data()

@@ -191,6 +191,12 @@ void tst_LoveMatch::windows()
     QCOMPARE(child<QLineEdit>(input, QStringLiteral("txtName_1"))->text(), QStringLiteral("BO"));
     QCOMPARE(child<QComboBox>(input, QStringLiteral("cboYear_1"))->currentText(),
              QStringLiteral("1988"));
+    QCOMPARE(focusedName(), QStringLiteral("cmdNext"));
+    // Leaving it puts the focus on what opened it: the caption, as it has no button.
+    QTest::mouseClick(child(input, QStringLiteral("cmdExit")), Qt::LeftButton);
+    flushDeletes();
+    QCOMPARE(focusedName(), QStringLiteral("lblCaption_7"));
+    QTest::mouseClick(label, Qt::LeftButton);
 
     QTest::mouseClick(child(&mdi, QStringLiteral("cmdSelectOption_0")), Qt::LeftButton);
     flushDeletes();

@@ -14,6 +14,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScrollBar>
 
 using namespace GuiTest;
 
@@ -43,7 +44,7 @@ private slots:
     void pageCommands();
     void aboutWindowIsModal();
     void donationWindow();
-    void layoutFollowsTheScreen();
+    void layoutFollowsScreenAndWindow();
 
 private:
     QWidget *caption(int index) { return child(m_mdi, QStringLiteral("lblCaption_%1").arg(index)); }
@@ -326,7 +327,9 @@ void tst_MainWindow::aboutWindowIsModal()
                  QStringLiteral("Visit us online at the Kesto Astrology web site"));
         QTest::mouseClick(child(about, "lblHomePage"), Qt::LeftButton, {}, QPoint(3, 3));
         QTest::mouseClick(child(about, "lblCoBrand"), Qt::LeftButton, {}, QPoint(3, 3));
-        QTest::mouseClick(child(about, "cmdOK"), Qt::LeftButton);
+        // It opened with the focus on OK, which the links' clicks leave there: Enter closes it.
+        QCOMPARE(about->focusWidget(), child(about, "cmdOK"));
+        QTest::keyClick(about->focusWidget(), Qt::Key_Return);
         QVERIFY(!about->isVisible());
     });
     action(m_mdi->loadedWindow(ReadingWindowId::LoveAstrologyMain), "mnuAbout")->trigger();
@@ -360,8 +363,10 @@ void tst_MainWindow::donationWindow()
 
 // At 120 dpi a twip is 1/12 of a pixel and the screen is 1600 pixels (19200 twips) wide. On a
 // 1366 x 768 screen (20490 x 11520 twips at 96 dpi) the donate button's place is not held back by
-// the welcome panel's foot: top 11520 - (735 + 735 + 2700), left 20490 - (4095 + 160).
-void tst_MainWindow::layoutFollowsTheScreen()
+// the welcome panel's foot: top 11520 - (735 + 735 + 2700), left 20490 - (4095 + 160). A window
+// of 900 x 620 pixels on that screen takes its own width in the same formulas: every control
+// stays inside it, and a reading window opens centred in the room it leaves.
+void tst_MainWindow::layoutFollowsScreenAndWindow()
 {
     m_platform->dpi = 120;
     m_platform->screen = QSize(1600, 1200);
@@ -378,6 +383,21 @@ void tst_MainWindow::layoutFollowsTheScreen()
     QCOMPARE(child(&low, "cmdMDIDonate")->geometry(),
              QRect(qRound(16235 / 15.0), 7350 / 15, 4095 / 15, 735 / 15));
     QCOMPARE(child(&low, "cmdMdiExit")->x(), 19035 / 15);
+
+    low.resize(900, 620);
+    low.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&low));
+    QCOMPARE(child(&low, "cmdMdiExit")->x(), (13500 - 1455) / 15);
+    for (const char *name : {"cmdSelectOption_0", "cmdSelectOption_1", "cmdSelectOption_2",
+                             "cmdSelectOption_3", "lblVelmoraBanner", "cmdMDIDonate", "Label7"}) {
+        QWidget *control = child(&low, QLatin1String(name));
+        QVERIFY2(low.rect().contains(QRect(control->mapTo(&low, QPoint()), control->size())), name);
+    }
+    QWidget *frame = openReading(low, 0)->subWindow();
+    QVERIFY(qAbs(2 * frame->x() + frame->width() - 900) <= 2);
+    QCOMPARE(low.mdiArea()->horizontalScrollBar()->maximum(), 0);
+    low.CloseReadingWindows();
+    flushDeletes();
 }
 
 QTEST_MAIN(tst_MainWindow)

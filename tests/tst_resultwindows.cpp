@@ -193,6 +193,8 @@ void tst_ResultWindows::leavingTheResult()
     const Shown &reading = Readings[button];
     const bool back = how.endsWith(QLatin1String("Back"));
     frmMDI &mdi = m_desk.mdi();
+    mdi.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&mdi));
 
     QPointer<ReadingWindow> input = openReading(mdi, button);
     QVERIFY(input && fillForm(input, QStringLiteral("MARY JONES"), 1, 1, date.year()));
@@ -221,8 +223,12 @@ void tst_ResultWindows::leavingTheResult()
         QCOMPARE(mdi.isWelcomePanelVisible(), !back);
         QCOMPARE(formEntries(input), entered);
         QCOMPARE(*reading.state, expected);
-        // The bar holds the menus of the input window, or the main window's own.
+        // The bar holds the menus of the input window, or the main window's own; the focus is on
+        // Next, or on the main window's button of the reading.
         QVERIFY(menuEntry(mdi, QLatin1String(back ? reading.runEntry : "mkmoney")));
+        QTRY_COMPARE(focusedName(),
+                     back ? QStringLiteral("cmdNext")
+                          : QStringLiteral("cmdSelectOption_%1").arg(button));
         if (!back)
             break;
     }
@@ -272,6 +278,19 @@ void tst_ResultWindows::menuBarAndPages()
         return;
 
     QCOMPARE(window->subWindow()->pos(), QPoint((1280 - window->subWindow()->width()) / 2, 0));
+    // The banner and offer strips run the window's whole width, and no white edge shows beside
+    // them.
+    const QImage picture = window->grab().toImage();
+    for (const char *name : {"fraHeader", "fraFooter", "Frame2", "Frame5"}) {
+        auto *strip = window->findChild<QFrame *>(QLatin1String(name), Qt::FindDirectChildrenOnly);
+        if (!strip)
+            continue;
+        QCOMPARE(strip->x(), 0);
+        QCOMPARE(strip->geometry().right(), window->width() - 1);
+        for (int x = window->width() - 4; x < window->width(); ++x)
+            QVERIFY2(picture.pixelColor(x, strip->geometry().center().y()) != QColor(Qt::white),
+                     name);
+    }
     for (QWidget *control : window->findChildren<QWidget *>()) {
         if (control->isHidden()) // hidden itself, such as the sign's note on a quiet day
             continue;

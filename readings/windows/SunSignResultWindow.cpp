@@ -6,6 +6,7 @@
 #include "gui/Look.h"
 #include "gui/QtText.h"
 #include "gui/Twips.h"
+#include "gui/ValueLabel.h"
 #include "gui/WindowMenus.h"
 #include "readings/core/Readings.h"
 
@@ -13,6 +14,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QStyle>
 #include <QTabWidget>
 
@@ -82,6 +84,7 @@ SunSignResultWindow::SunSignResultWindow(const Layout &layout)
     buildCard(page(QStringLiteral("fraSunSignProfile"), QStringLiteral("Sun Sign Profile")));
     buildProfile(page(QStringLiteral("fraProfile"), QLatin1String(layout.profileTab)));
     SSTab1->setCurrentIndex(0);
+    buildTabKeys();
 
     buildFooter();
 
@@ -90,6 +93,26 @@ SunSignResultWindow::SunSignResultWindow(const Layout &layout)
         {{QStringLiteral("mnuBack"), QStringLiteral("Back"), [this] { mnuBack_Click(); }},
          {QStringLiteral("mnuExit"), QStringLiteral("E&xit"), [this] { mnuExit_Click(); }}},
         WindowMenus::UpdateAccessKey::U, QStringLiteral("mnumakemoney")));
+}
+
+void SunSignResultWindow::buildTabKeys()
+{
+    // The tabs' own keys, which the main window's area would otherwise take to switch windows.
+    const auto step = [this](int by) {
+        const int count = SSTab1->count();
+        SSTab1->setCurrentIndex((SSTab1->currentIndex() + by + count) % count);
+    };
+    const std::pair<QKeyCombination, int> keys[] = {
+        {Qt::CTRL | Qt::Key_Tab, 1},
+        {Qt::CTRL | Qt::Key_PageDown, 1},
+        {Qt::CTRL | Qt::SHIFT | Qt::Key_Tab, -1},
+        {Qt::CTRL | Qt::Key_PageUp, -1},
+    };
+    for (const auto &[key, by] : keys) {
+        auto *shortcut = new QShortcut(QKeySequence(key), this);
+        shortcut->setContext(Qt::WidgetWithChildrenShortcut);
+        connect(shortcut, &QShortcut::activated, this, [step, by] { step(by); });
+    }
 }
 
 void SunSignResultWindow::buildHeader()
@@ -117,12 +140,9 @@ QLabel *SunSignResultWindow::valueLabel(QWidget *page, const QString &name, int 
                                         int height)
 {
     // Assistive technology reads the value itself, tied to its heading (the heading's buddy);
-    // the keyboard reaches it too. Its context menu is the window's.
-    auto *label = new QLabel(page);
+    // the keyboard reaches it too.
+    auto *label = new ValueLabel(QString(), page);
     label->setObjectName(name);
-    label->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
-    label->setFocusPolicy(Qt::StrongFocus);
-    label->setContextMenuPolicy(Qt::NoContextMenu);
     label->setFont(Look::verdana(8.25, true));
     Look::setBackground(label, Qt::white);
     Look::setTextColor(label, m_layout.valueText);
@@ -218,6 +238,13 @@ void SunSignResultWindow::buildFooter()
     cmdBack->setAccessibleName(QStringLiteral("Back"));
     cmdBack->setGeometry(Twips::rect(6600, m_layout.backTop, 1215, 375));
     connect(cmdBack, &QPushButton::clicked, this, &SunSignResultWindow::cmdBack_Click);
+
+    // Tab passes over the covered offer and reaches the links after Back. The banner, made
+    // first, leaves the head of the chain first: the window opens with the focus on its tabs.
+    lblFullBrand->setFocusPolicy(Qt::NoFocus);
+    setTabOrder(SSTab1, Label61);
+    setTabOrder(cmdBack, Label61);
+    setTabOrder(Label61, lblCobrand);
 }
 
 void SunSignResultWindow::showDocument(const kesto::ReadingDocument &document,

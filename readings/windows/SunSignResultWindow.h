@@ -73,6 +73,7 @@ protected:
     void showUnknownSign(const QString &) override { }
 
 private:
+    void buildTabKeys();
     void buildHeader();
     void buildCard(QWidget *page);
     void buildProfile(QWidget *page);

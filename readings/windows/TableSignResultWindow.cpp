@@ -5,6 +5,7 @@
 #include "gui/Look.h"
 #include "gui/QtText.h"
 #include "gui/Twips.h"
+#include "gui/ValueLabel.h"
 #include "gui/WindowMenus.h"
 #include "readings/core/Readings.h"
 
@@ -29,23 +30,29 @@ void name(QWidget *widget, const char *objectName, const QString &accessibleName
     widget->setAccessibleName(accessibleName);
 }
 
+// A strip runs to the window's right edge, where the design left a few pixels of the window's
+// own colour; its sunken edge is drawn in shades of its grey, not in white.
 QFrame *strip(QWidget *parent, const char *objectName, const QString &accessibleName,
-              const QRect &place)
+              const QRect &place, int windowWidth)
 {
     auto *frame = new QFrame(parent);
     name(frame, objectName, accessibleName);
     frame->setFrameShape(QFrame::Panel);
     frame->setFrameShadow(QFrame::Sunken);
-    frame->setGeometry(inPixels(place));
+    frame->setGeometry(
+        inPixels(QRect(place.x(), place.y(), windowWidth - place.x(), place.height())));
     Look::setBackground(frame, StripColor);
+    QPalette edges = frame->palette();
+    edges.setColor(QPalette::Light, StripColor.lighter(150));
+    frame->setPalette(edges);
     return frame;
 }
 
 // A heading reads as its caption; a value, made without one, as the text it shows.
 QLabel *label(QWidget *parent, const TableSignResultWindow::LabelLook &look, qreal pointSize,
-              const QString &caption = {})
+              const QString &caption = {}, bool value = false)
 {
-    auto *label = new QLabel(caption, parent);
+    auto *label = value ? new ValueLabel(caption, parent) : new QLabel(caption, parent);
     name(label, look.name, caption);
     label->setFont(Look::verdana(pointSize, true));
     Look::setTextColor(label, look.color);
@@ -77,7 +84,8 @@ TableSignResultWindow::TableSignResultWindow(const Layout &layout)
     setClientSize(layout.clientWidth, layout.clientHeight);
     Look::setBackground(this, layout.background);
 
-    QFrame *top = strip(this, "Frame2", QStringLiteral("Forum banner"), layout.bannerStrip);
+    QFrame *top = strip(this, "Frame2", QStringLiteral("Forum banner"), layout.bannerStrip,
+                        layout.clientWidth);
     ClickableLabel *banner = Banners::forumBanner(top);
     Look::setTextColor(banner, Qt::white);
     banner->setGeometry(Twips::rect(120, 75, layout.bannerStrip.width() - 240, 465));
@@ -90,22 +98,16 @@ TableSignResultWindow::TableSignResultWindow(const Layout &layout)
     frame->setGeometry(inPixels(layout.frame));
     label(frame, layout.intro, 9, toQString(description.intro));
     QLabel *placedIn = label(frame, layout.placedIn, 9, toQString(description.heading("sign")));
-    m_signName = label(frame, layout.signName, 9);
+    // The keyboard reaches the sign and its description; assistive technology reads the sign
+    // with its heading and the description with the frame's caption.
+    m_signName = label(frame, layout.signName, 9, {}, true);
     m_signName->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    m_description = label(frame, layout.description, 8.25);
+    m_description = label(frame, layout.description, 8.25, {}, true);
     m_note = noteLabel(frame, inPixels(layout.note.place), layout.note.color);
     m_note->setObjectName(QLatin1String(layout.note.name));
     m_note->setAlignment(layout.noteAlignment);
     m_description->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     m_description->setWordWrap(true);
-    // The keyboard reaches the sign and its description; assistive technology reads the sign
-    // with its heading and the description with the frame's caption. The context menu is the
-    // window's.
-    for (QLabel *value : {m_signName, m_description}) {
-        value->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
-        value->setFocusPolicy(Qt::StrongFocus);
-        value->setContextMenuPolicy(Qt::NoContextMenu);
-    }
     placedIn->setBuddy(m_signName);
 
     QPushButton *cmdBack =
@@ -116,7 +118,8 @@ TableSignResultWindow::TableSignResultWindow(const Layout &layout)
     connect(cmdExit, &QPushButton::clicked, this, &TableSignResultWindow::cmdExit_Click);
 
     // The two offers share one place; the co-branding one, made later, covers the other.
-    QFrame *bottom = strip(this, "Frame5", QStringLiteral("Offers"), layout.offerStrip);
+    QFrame *bottom =
+        strip(this, "Frame5", QStringLiteral("Offers"), layout.offerStrip, layout.clientWidth);
     ClickableLabel *fullBrand = Banners::fullBrandLabel(bottom);
     fullBrand->setGeometry(Twips::rect(120, 140, 6105, 615));
     ClickableLabel *coBrand = Banners::coBrandLabel(bottom, layout.coBrandSpacing);
@@ -124,6 +127,10 @@ TableSignResultWindow::TableSignResultWindow(const Layout &layout)
     Look::setBackground(coBrand, StripColor);
     for (QLabel *offer : {fullBrand, coBrand})
         Look::setTextColor(offer, Qt::white);
+    // Tab passes over the covered offer, then reaches the links after the buttons.
+    fullBrand->setFocusPolicy(Qt::NoFocus);
+    setTabOrder(cmdExit, banner);
+    setTabOrder(banner, coBrand);
 
     setMenuBarActions(WindowMenus::build(
         this,
