@@ -9,6 +9,7 @@
 #include <deque>
 #include <optional>
 #include <span>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -80,12 +81,22 @@ public:
             return signForOtherTexts(firstYear, lastYear, yearText, monthText, dayText);
         if (year < firstYear || year > lastYear)
             return std::nullopt;
+        return signForListYear(year, monthText, dayText);
+    }
+
+    // The same for a year already read from its list text (one to four digits), within the
+    // years of the table.
+    std::optional<ZodiacSign> signForListYear(int year, std::string_view monthText,
+                                              std::string_view dayText) const
+    {
         const int month = listMonth(monthText);
         if (month == 0)
             return std::nullopt;
         const int day = listDigits(dayText);
-        if (day < 1 || day > 31)
-            return signForOtherTexts(firstYear, lastYear, yearText, monthText, dayText);
+        if (day < 1 || day > 31) {
+            const std::string yearText = std::to_string(year);
+            return signForOtherTexts(year, year, yearText, monthText, dayText);
+        }
         const unsigned char cell = m_days[dayIndex(year, month, day)];
         return cell == 0 ? std::nullopt
                          : std::optional(static_cast<ZodiacSign>(cell & OrdinalBits));

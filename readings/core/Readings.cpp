@@ -44,24 +44,23 @@ std::optional<ZodiacSign> findReadingSign(Reading reading, std::string_view year
         return SunSignFromDate(*day, *month);
     }
     case Body::Venus: {
-        // The three blocks in turn; only the one holding the year answers. A year of the list is
-        // read once and asked of its own block only: the others could answer nothing.
+        // The three blocks are one table, and only the block holding a year can answer for it:
+        // a year of the list is read once and looked up in the table straight away. Any other
+        // text goes through the three blocks in turn, as the window has always asked them.
         const int year = listDigits(yearText);
-        std::optional<ZodiacSign> sign;
-        if (year < 0 || year <= 1959)
-            sign = FindLoveSign1930To1959(yearText, monthText, dayText);
-        if (year < 0 || (year >= 1960 && year <= 1989)) {
+        if (year >= 1930 && year <= 2012)
+            return venusYears().signForListYear(year, monthText, dayText);
+        if (year < 0) {
+            std::optional<ZodiacSign> sign = FindLoveSign1930To1959(yearText, monthText, dayText);
             if (const std::optional<ZodiacSign> later =
                     FindLoveSign1960To1989(yearText, monthText, dayText))
                 sign = later;
-        }
-        if (year < 0 || year >= 1990) {
             if (const std::optional<ZodiacSign> latest =
                     FindLoveSign1990To2012(yearText, monthText, dayText))
                 sign = latest;
+            if (sign)
+                return sign;
         }
-        if (sign)
-            return sign;
         break;
     }
     case Body::Eros:
