@@ -1,6 +1,7 @@
 #include "GuiTestSupport.h"
 
 #include "readings/match/core/LoveMatch.h"
+#include "readings/windows/ResultWindow.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -179,6 +180,15 @@ void tst_LoveMatch::windows()
              (QStringList {"ANN", "Leo", "Pisces", "quincunx", "Gemini", "trine"}));
     // The Sun changed sign on the first birth date: the note says which layer.
     QVERIFY(labelText(result, "lblSignNote").contains(QStringLiteral("The Sun layer")));
+    // What it copies, saves and prints is the same reading, for both people.
+    const std::optional<ReadingDocument> &document =
+        static_cast<ResultWindow *>(result)->document();
+    QVERIFY(document);
+    const QString copied = qs(readingPlainText(*document));
+    QVERIFY2(copied.contains(QStringLiteral("ANN, born 23 July 1990, and BO, born 3 March 1988"))
+                 && copied.contains(QStringLiteral("Your Partner's Venus Sign: Aries"))
+                 && copied.contains(QStringLiteral("The Sun layer could differ")),
+             qPrintable(copied.left(600)));
     auto *tabs = child<QTabWidget>(result, QStringLiteral("SSTab1"));
     QCOMPARE(tabs->count(), 3);
     QVERIFY(child<QPlainTextEdit>(result, QStringLiteral("txtLayer_1"))

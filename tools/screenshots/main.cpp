@@ -297,6 +297,34 @@ void renderReading(frmMDI &mdi, const Reading &reading, StillDesktop &desktop, R
     settle();
 }
 
+// Love Match, opened by its caption on the welcome panel: two people, on a day the Sun changed
+// sign for the first, so that the result shows its note.
+void renderLoveMatch(frmMDI &mdi, StillDesktop &desktop, Renderer &renderer)
+{
+    mdi.lblCaption_Click(7);
+    settle();
+    ReadingWindow *input = mdi.loadedWindow(ReadingWindowId::LoveMatchMain);
+    type(input, "txtName_0", QStringLiteral("MARY"), renderer);
+    pick(input, "cboDate_0", QStringLiteral("23"), renderer);
+    pick(input, "cboMonth_0", QStringLiteral("July"), renderer);
+    pick(input, "cboYear_0", QStringLiteral("1990"), renderer);
+    type(input, "txtName_1", QStringLiteral("JOHN"), renderer);
+    pick(input, "cboDate_1", QStringLiteral("3"), renderer);
+    pick(input, "cboMonth_1", QStringLiteral("March"), renderer);
+    pick(input, "cboYear_1", QStringLiteral("1988"), renderer);
+    saveChild(mdi, input, QStringLiteral("match-input"), renderer);
+    if (auto *next = named<QPushButton>(input, "cmdNext", renderer))
+        next->click();
+    settle();
+    for (const QString &message : std::as_const(desktop.messages))
+        renderer.fail(QStringLiteral("match: the window said \"%1\"").arg(message));
+    desktop.messages.clear();
+    saveChild(mdi, mdi.loadedWindow(ReadingWindowId::LoveMatchDisplay),
+              QStringLiteral("match-result"), renderer);
+    mdi.CloseReadingWindows();
+    settle();
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -345,6 +373,7 @@ int main(int argc, char *argv[])
 
         for (const Reading &reading : Readings)
             renderReading(mdi, reading, desktop, renderer);
+        renderLoveMatch(mdi, desktop, renderer);
 
         // Built directly and shown without their own event loop, so they can be grabbed.
         {
