@@ -10,7 +10,6 @@
 #include "zodiac/DateText.h"
 #include "zodiac/SunSign.h"
 
-#include <cctype>
 #include <optional>
 #include <string>
 #include <vector>
@@ -242,7 +241,7 @@ std::string matchJson(const LoveMatch &match, const ReadingDocument &document)
                       isoMinute({who.date.year, who.date.month, who.date.day, 0, 0}).substr(0, 10))
             + ", ";
         for (const Body body : MatchLayers) {
-            people += jsonString(layerKey(body)) + ": " + jsonString(displayName(who.sign(body)));
+            people += jsonString(bodyKey(body)) + ": " + jsonString(displayName(who.sign(body)));
             people += body == Body::Eros ? "" : ", ";
         }
         people += '}';
@@ -251,7 +250,7 @@ std::string matchJson(const LoveMatch &match, const ReadingDocument &document)
     std::string layers = "[";
     for (const MatchLayer &layer : match.layers) {
         layers += layers.size() > 1 ? ",\n    " : "\n    ";
-        layers += "{\"layer\": " + jsonString(layerKey(layer.body)) + ", \"aspect\": "
+        layers += "{\"layer\": " + jsonString(bodyKey(layer.body)) + ", \"aspect\": "
             + jsonString(aspectName(layer.aspect)) + ", \"text\": " + jsonString(layer.text) + '}';
     }
     object.addJson("layers", layers + "\n  ]");
@@ -348,10 +347,7 @@ int showYearTable(Reading reading, YearRange years, std::ostream &out, std::ostr
 const ReadingDescription *tableReading(std::string_view name)
 {
     for (const ReadingDescription &reading : allReadings()) {
-        std::string body(bodyName(reading.body));
-        for (char &c : body)
-            c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-        if (reading.tableYears.first <= reading.tableYears.last && body == name)
+        if (reading.tableYears.first <= reading.tableYears.last && bodyKey(reading.body) == name)
             return &reading;
     }
     return nullptr;

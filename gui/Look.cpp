@@ -1,5 +1,7 @@
 #include "Look.h"
 
+#include <QFrame>
+
 #include "StablePaletteStyle.h"
 
 #include <QAbstractButton>
@@ -95,6 +97,19 @@ void setTextColor(QWidget *widget, const QColor &color)
     palette.setColor(QPalette::WindowText, color);
     palette.setColor(QPalette::Text, color);
     widget->setPalette(palette);
+}
+
+QFrame *sunkenStrip(QWidget *parent, const QRect &pixels, const QColor &color)
+{
+    auto *frame = new QFrame(parent);
+    frame->setFrameShape(QFrame::Panel);
+    frame->setFrameShadow(QFrame::Sunken);
+    frame->setGeometry(pixels);
+    setBackground(frame, color);
+    QPalette edges = frame->palette();
+    edges.setColor(QPalette::Light, color.lighter(150));
+    frame->setPalette(edges);
+    return frame;
 }
 
 } // namespace Look

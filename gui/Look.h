@@ -4,6 +4,8 @@
 #include <QFont>
 #include <QPixmap>
 
+class QFrame;
+class QRect;
 class QWidget;
 
 // Fonts and colours shared by the windows.
@@ -32,6 +34,10 @@ void growToFit(QWidget *widget, bool keepCentre = false);
 void paintFocusFrame(QWidget *widget);
 
 void setBackground(QWidget *widget, const QColor &color);
+
+// A sunken strip of one colour, such as the result windows' banner and offer strips, its edges
+// drawn in shades of that colour rather than the style's white.
+QFrame *sunkenStrip(QWidget *parent, const QRect &pixels, const QColor &color);
 void setTextColor(QWidget *widget, const QColor &color);
 
 } // namespace Look

@@ -1,6 +1,6 @@
 #include "assets/texts/ReadingTexts.h"
 #include "readings/love/core/LoveProfile.h"
-#include "zodiac/Aspect.h"
+#include "zodiac/Synastry.h"
 #include "zodiac/ZodiacSign.h"
 
 #include <QMap>

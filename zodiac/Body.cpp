@@ -15,4 +15,17 @@ std::string_view bodyName(Body body)
     return {};
 }
 
+std::string_view bodyKey(Body body)
+{
+    switch (body) {
+    case Body::Sun:
+        return "sun";
+    case Body::Venus:
+        return "venus";
+    case Body::Eros:
+        return "eros";
+    }
+    return {};
+}
+
 } // namespace kesto

@@ -10,5 +10,7 @@ enum class Body { Sun, Venus, Eros };
 
 // "Sun", "Venus", "Eros"
 std::string_view bodyName(Body body);
+// "sun", "venus", "eros": the body as kesto-reading names it in commands and JSON.
+std::string_view bodyKey(Body body);
 
 } // namespace kesto

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "zodiac/Aspect.h"
+#include "zodiac/Synastry.h"
 #include "zodiac/ZodiacSign.h"
 
 #include <array>

@@ -15,12 +15,6 @@ std::string twoDigits(int value)
     return text;
 }
 
-// "00:22 UTC"
-std::string clockTime(const UtcMinute &time)
-{
-    return twoDigits(time.hour) + ':' + twoDigits(time.minute) + " UTC";
-}
-
 std::string name(ZodiacSign sign)
 {
     return std::string(displayName(sign));
@@ -36,7 +30,7 @@ std::string subject(Body body)
 SignChangeNote changeDuringDay(const ReadingDescription &reading, const SignMoment &moment,
                                bool shownIsBefore)
 {
-    const std::string when = clockTime(moment.time);
+    const std::string when = utcClock(moment.time);
     const ZodiacSign other = shownIsBefore ? moment.to : moment.from;
     const std::string side = shownIsBefore ? "after" : "before";
     std::string line = subject(moment.body) + " moved from " + name(moment.from) + " into "
@@ -59,6 +53,11 @@ std::string dayAndMonth(const UtcMinute &time)
 }
 
 } // namespace
+
+std::string utcClock(const UtcMinute &time)
+{
+    return twoDigits(time.hour) + ':' + twoDigits(time.minute) + " UTC";
+}
 
 std::string isoMinute(const UtcMinute &time)
 {
@@ -84,23 +83,19 @@ std::optional<SignChangeNote> signChangeNote(Reading reading, ZodiacSign shown,
     const std::optional<ZodiacSign> sky = signAt(body, midnight);
     if (!sky || *sky == shown)
         return std::nullopt;
+    // The change that separates the day from the calendar's sign: the Sun entered it later, or
+    // had left it before.
     const std::optional<SignMoment> next = nextSignChange(body, midnight);
-    if (next && next->to == shown) {
-        return SignChangeNote {*next,
-                               "The Sun stood in " + name(*sky) + " all this day: it entered "
-                                   + name(shown) + " on " + dayAndMonth(next->time) + " at "
-                                   + clockTime(next->time) + '.',
-                               "The Sun stood in " + name(*sky) + " all day"};
-    }
     const std::optional<SignMoment> previous = previousSignChange(body, midnight);
-    if (previous && previous->from == shown) {
-        return SignChangeNote {*previous,
-                               "The Sun stood in " + name(*sky) + " all this day: it had left "
-                                   + name(shown) + " on " + dayAndMonth(previous->time) + " at "
-                                   + clockTime(previous->time) + '.',
-                               "The Sun stood in " + name(*sky) + " all day"};
-    }
-    return std::nullopt;
+    const bool entersLater = next && next->to == shown;
+    if (!entersLater && !(previous && previous->from == shown))
+        return std::nullopt;
+    const SignMoment &moment = entersLater ? *next : *previous;
+    return SignChangeNote {moment,
+                           "The Sun stood in " + name(*sky) + " all this day: it "
+                               + (entersLater ? "entered " : "had left ") + name(shown) + " on "
+                               + dayAndMonth(moment.time) + " at " + utcClock(moment.time) + '.',
+                           "The Sun stood in " + name(*sky) + " all day"};
 }
 
 } // namespace kesto

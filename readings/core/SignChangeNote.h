@@ -32,6 +32,9 @@ struct SignChangeNote
 std::optional<SignChangeNote> signChangeNote(Reading reading, ZodiacSign shown,
                                              const BirthDate &date);
 
+// "00:22 UTC"
+std::string utcClock(const UtcMinute &time);
+
 // "2033-03-10T14:05Z"
 std::string isoMinute(const UtcMinute &time);
 

@@ -4,6 +4,7 @@
 #include "ReadingState.h"
 #include "gui/Look.h"
 #include "gui/QtText.h"
+#include "gui/ValueLabel.h"
 
 #include <QLabel>
 
@@ -39,16 +40,13 @@ void ResultWindow::fillReading(const BirthData &data, const QPixmap &signPicture
 
 QLabel *ResultWindow::noteLabel(QWidget *parent, const QRect &place, const QColor &color)
 {
-    auto *note = new QLabel(parent);
+    auto *note = new ValueLabel({}, parent);
     note->setObjectName(QStringLiteral("lblSignNote"));
     note->setFont(Look::verdana(7));
     note->setWordWrap(true);
     note->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Look::setTextColor(note, color);
     note->setGeometry(place);
-    note->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
-    note->setFocusPolicy(Qt::StrongFocus);
-    note->setContextMenuPolicy(Qt::NoContextMenu);
     note->hide();
     return note;
 }

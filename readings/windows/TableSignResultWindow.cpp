@@ -35,16 +35,10 @@ void name(QWidget *widget, const char *objectName, const QString &accessibleName
 QFrame *strip(QWidget *parent, const char *objectName, const QString &accessibleName,
               const QRect &place, int windowWidth)
 {
-    auto *frame = new QFrame(parent);
+    QFrame *frame = Look::sunkenStrip(
+        parent, inPixels(QRect(place.x(), place.y(), windowWidth - place.x(), place.height())),
+        StripColor);
     name(frame, objectName, accessibleName);
-    frame->setFrameShape(QFrame::Panel);
-    frame->setFrameShadow(QFrame::Sunken);
-    frame->setGeometry(
-        inPixels(QRect(place.x(), place.y(), windowWidth - place.x(), place.height())));
-    Look::setBackground(frame, StripColor);
-    QPalette edges = frame->palette();
-    edges.setColor(QPalette::Light, StripColor.lighter(150));
-    frame->setPalette(edges);
     return frame;
 }
 

@@ -43,25 +43,7 @@ std::string whose(const MatchPerson &who, int index)
     return index == 0 ? "your" : "your partner's";
 }
 
-std::string twoDigits(int value)
-{
-    return std::string(1, char('0' + value / 10)) + char('0' + value % 10);
-}
-
 } // namespace
-
-std::string_view layerKey(Body body)
-{
-    switch (body) {
-    case Body::Sun:
-        return "sun";
-    case Body::Venus:
-        return "venus";
-    case Body::Eros:
-        return "eros";
-    }
-    return {};
-}
 
 std::optional<LoveMatch> loveMatch(std::string firstName, const BirthDate &first,
                                    std::string secondName, const BirthDate &second)
@@ -156,8 +138,7 @@ ReadingDocument loveMatchDocument(const LoveMatch &match)
             + " layer could differ with the hour of " + whose(who, change.person) + " birth: "
             + (moment.body == Body::Sun ? "the Sun" : std::string(bodyName(moment.body)))
             + " moved from " + std::string(displayName(moment.from)) + " into "
-            + std::string(displayName(moment.to)) + " at " + twoDigits(moment.time.hour) + ':'
-            + twoDigits(moment.time.minute) + " UTC that day.";
+            + std::string(displayName(moment.to)) + " at " + utcClock(moment.time) + " that day.";
         document.notes.push_back(line);
     }
     return document;

@@ -3,8 +3,8 @@
 #include "readings/core/ReadingDocument.h"
 #include "readings/core/Readings.h"
 #include "readings/core/SignChangeNote.h"
-#include "zodiac/Aspect.h"
 #include "zodiac/SignYears.h"
+#include "zodiac/Synastry.h"
 
 #include <array>
 #include <optional>
@@ -60,8 +60,5 @@ std::optional<LoveMatch> loveMatch(std::string firstName, const BirthDate &first
 
 // The match as a reading document, for the result window and every export.
 ReadingDocument loveMatchDocument(const LoveMatch &match);
-
-// "sun", "venus", "eros": how kesto-reading's JSON names a layer.
-std::string_view layerKey(Body body);
 
 } // namespace kesto

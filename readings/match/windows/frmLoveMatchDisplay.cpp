@@ -5,6 +5,7 @@
 #include "gui/Look.h"
 #include "gui/QtText.h"
 #include "gui/Twips.h"
+#include "gui/ValueLabel.h"
 #include "gui/WindowMenus.h"
 #include "readings/match/core/LoveMatch.h"
 
@@ -44,25 +45,22 @@ QLabel *text(QWidget *parent, const QString &name, const QString &caption, const
     return label;
 }
 
-// A value: read by the keyboard and a screen reader as its own text, its meaning as the
-// description; its context menu is the window's.
+// A value, read by a screen reader as its own text and its meaning as the description.
 QLabel *value(QWidget *parent, const QString &name, const QRect &twips, const QColor &color)
 {
-    QLabel *label = text(parent, name, {}, twips, 8.25, true, color);
-    label->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
-    label->setFocusPolicy(Qt::StrongFocus);
-    label->setContextMenuPolicy(Qt::NoContextMenu);
+    auto *label = new ValueLabel({}, parent);
+    label->setObjectName(name);
+    label->setFont(Look::verdana(8.25, true));
+    Look::setTextColor(label, color);
+    label->setGeometry(Twips::rect(twips.x(), twips.y(), twips.width(), twips.height()));
     return label;
 }
 
 QFrame *strip(QWidget *parent, const QString &name, const QRect &twips)
 {
-    auto *frame = new QFrame(parent);
+    QFrame *frame = Look::sunkenStrip(
+        parent, Twips::rect(twips.x(), twips.y(), twips.width(), twips.height()), StripColor);
     frame->setObjectName(name);
-    frame->setFrameShape(QFrame::Panel);
-    frame->setFrameShadow(QFrame::Sunken);
-    frame->setGeometry(Twips::rect(twips.x(), twips.y(), twips.width(), twips.height()));
-    Look::setBackground(frame, StripColor);
     return frame;
 }
 

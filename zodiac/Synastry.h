@@ -5,6 +5,7 @@
 
 #include <string_view>
 
+// Two people's charts compared sign by sign.
 namespace kesto {
 
 // The aspect between two signs, named by how many signs apart they stand along the zodiac, the

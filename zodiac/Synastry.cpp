@@ -1,4 +1,4 @@
-#include "Aspect.h"
+#include "Synastry.h"
 
 #include <array>
 
